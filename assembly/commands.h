@@ -1,0 +1,47 @@
+// Composing and running command lines.
+//
+// Every change the program makes to folders and images is one command line
+// in the Windows command interpreter's language, composed here into a
+// 512-byte buffer and run to its end before the next one is composed. The
+// lines are the interface: run_command hands them, unchanged, to the
+// system's interpreter (platform/shell.h), and tests swap in a recorder
+// with set_command_runner to compare them to the character.
+#ifndef SKINBUILDER_ASSEMBLY_COMMANDS_H_
+#define SKINBUILDER_ASSEMBLY_COMMANDS_H_
+
+#include <cstddef>
+
+#if defined(__GNUC__)
+#define SKINBUILDER_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
+#else
+#define SKINBUILDER_PRINTF(fmt, args)
+#endif
+
+// One command line or path: at most 511 characters and the terminating NUL.
+// Windows' own limits made this the size, and the command forms are written
+// so that every line with a valid skin name fits.
+constexpr size_t kCommandBufferSize = 512;
+
+// Formats into buffer[size] like snprintf and returns the number of
+// characters the full text has. A text that does not fit is never kept cut:
+// the buffer is left empty instead, so callers can tell by an empty result.
+int format_bounded(char* buffer, size_t size, const char* format, ...)
+    SKINBUILDER_PRINTF(3, 4);
+
+// format_bounded into a kCommandBufferSize buffer. When the line would not
+// fit, the buffer is left empty and one line says which command was skipped;
+// run_command then does nothing with it.
+void format_command(char* buffer, const char* format, ...) SKINBUILDER_PRINTF(2, 3);
+
+// Runs one composed line to its end; its exit status is not examined.
+// Standard output is flushed first so that the program's own progress text
+// and the tools' messages appear in the order they happen. An empty line
+// (a command that did not fit) runs nothing.
+void run_command(const char* line);
+
+// The seam between composing and running: the function that receives every
+// line. Returns the previous runner; nullptr restores the system's one.
+using CommandRunner = void (*)(const char* line);
+CommandRunner set_command_runner(CommandRunner runner);
+
+#endif  // SKINBUILDER_ASSEMBLY_COMMANDS_H_
