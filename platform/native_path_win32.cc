@@ -1,0 +1,3 @@
+#include "platform/native_path.h"
+
+std::string native_path(const char* path) { return path; }

@@ -1,0 +1,63 @@
+// The question forms of the wizard.
+//
+// Every question prints a prompt that shows the field's current value, reads
+// one line into the shared answer_line and converts it straight into the
+// field. An answer that does not convert leaves the field as it was, so
+// ENTER accepts the default; nothing is checked against a range.
+//
+// End of input counts as ENTER at every question still to come, so a closed
+// input runs the wizard to its end on defaults and never spins.
+#ifndef SKINBUILDER_WIZARD_PROMPTS_H_
+#define SKINBUILDER_WIZARD_PROMPTS_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+// One console line: at most 511 characters (the newline counts) and a NUL.
+// A longer line is read in pieces, the rest answering the next questions,
+// as the console's fixed line buffer has always done.
+constexpr size_t kAnswerLineSize = 512;
+extern char answer_line[kAnswerLineSize];
+
+// Reads the next line (or piece of one) into answer_line. At end of input
+// answer_line becomes empty and stays so.
+void read_answer_line();
+
+// True once standard input has ended.
+bool input_closed();
+
+// Where answers come from: stdin unless a test hands in another stream.
+void set_answer_input(FILE* input);
+
+// Conversions of answer_line, as the C library's "%d" and "%f" read a line:
+// leading blanks, optional sign, the longest number prefix; the rest of the
+// line is ignored. They return false and leave *field alone when the line
+// does not begin with a number.
+bool convert_int(const char* line, int32_t* field);
+bool convert_float(const char* line, float* field);
+
+// prompt carries one "%d", "%g" or "%s" for the field's current value.
+void ask_int(const char* prompt, int32_t* field);
+void ask_float(const char* prompt, float* field);
+
+// Removes the line's last character (its newline) and, when anything is
+// left, copies the rest into field. Returns false, leaving the field alone,
+// when the answer is empty or would not fit capacity (a text is never cut).
+bool ask_text(const char* prompt, char* field, size_t capacity);
+
+// Prints "N: label" rows numbered from 1, " (default)" on the row whose
+// number equals *field, then ": ", and reads a number into *field.
+void ask_menu(const char* const* labels, int count, int32_t* field);
+
+// The two fixed yes/no blocks. The preview block defaults to yes, the save
+// block to no; both return true only for an answer of 2.
+bool ask_preview_accepted();
+bool ask_save_wanted();
+
+void pause_for_enter();
+
+// Clears the console with the command interpreter's "cls".
+void clear_screen();
+
+#endif  // SKINBUILDER_WIZARD_PROMPTS_H_
