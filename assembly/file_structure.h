@@ -1,0 +1,74 @@
+// The skin folder's file structure: clearing the folder and filling it from
+// the template, laying the knob, lock-icon and arp-icon style overlays over
+// it, and cloning the CS1 material for CS2 to CS4 in multicolour designs.
+//
+// Everything here is done by copy commands (assembly/commands.h); nothing is
+// checked afterwards, so a missing template or overlay leaves the folder as
+// it is and the later passes work on what is there. Every path inside the
+// skin folder is quoted, so skin names with blanks work.
+#ifndef SKINBUILDER_ASSEMBLY_FILE_STRUCTURE_H_
+#define SKINBUILDER_ASSEMBLY_FILE_STRUCTURE_H_
+
+#include <cstddef>
+#include <cstdint>
+
+#include "settings/skin_settings.h"
+
+// One animation folder under Images\Animations, cloned under a new tag: the
+// folder's first "CS1" becomes the tag, in its name and in its files' names.
+struct AnimationClone {
+  const char* source;  // e.g. "KVL-CS1Knob-Bi"
+  const char* tag;     // "CS2", "CS3" or "CS4"
+};
+constexpr size_t kAnimationCloneCount = 28;
+extern const AnimationClone kAnimationClones[kAnimationCloneCount];
+
+// The files of one folder that match pattern, copied beside themselves with
+// the pattern's first "CS1" replaced by the tag (CS1Env* -> CS2Env*).
+struct FileClone {
+  const char* folder;   // e.g. "Images\\Controls"
+  const char* pattern;  // e.g. "CS1Env*"
+  const char* tag;
+};
+constexpr size_t kFileCloneCount = 19;
+extern const FileClone kFileClones[kFileCloneCount];
+
+// Style menus. A knob style's label is also its overlay folder under
+// skindata\Knobs. Lock-icon and arp-icon styles name their folders (under
+// skindata\LockIcons and skindata\AltArp) apart; row 1 of both is the
+// template's own look and has no folder (nullptr).
+enum class StyleGroup { kKnob, kLockIcon, kArpIcon };
+constexpr int kKnobStyleCount = 16;
+constexpr int kLockIconStyleCount = 9;
+constexpr int kArpIconStyleCount = 3;
+extern const char* const kKnobStyleLabels[kKnobStyleCount];
+extern const char* const kLockIconStyleLabels[kLockIconStyleCount];
+extern const char* const kLockIconStyleFolders[kLockIconStyleCount];
+extern const char* const kArpIconStyleLabels[kArpIconStyleCount];
+extern const char* const kArpIconStyleFolders[kArpIconStyleCount];
+
+// Copies the Images tree of style `number` (1-based, as the menu numbers it)
+// over the skin's Images folder. Numbers outside the table and the rows
+// without a folder copy nothing.
+void copy_style_overlay(StyleGroup group, int32_t number, const char* skin_name);
+
+// Prints the clearing message, removes any folder of that name and copies
+// the template skin into a fresh one.
+void clear_skin_folder(const char* skin_name);
+
+// The STANDARD designs ask no style question: clear the folder and lay the
+// default knob overlay (style 1) over the template.
+void prepare_standard_folder(const SkinSettings& settings);
+
+// Clones one animation folder of the skin under tag. Returns 1.
+int clone_animation_folder(const char* source, const char* skin_name, const char* tag);
+
+// Runs the 28 animation clones, then the 19 file clones, for a multicolour
+// design; a single-colour design needs no clone. Returns 1.
+int build_file_structure(const SkinSettings& settings);
+
+// The construction step with its progress lines (the caller clears the
+// screen first).
+void construct_file_structure(const SkinSettings& settings);
+
+#endif  // SKINBUILDER_ASSEMBLY_FILE_STRUCTURE_H_
