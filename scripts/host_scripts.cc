@@ -1,0 +1,58 @@
+#include "scripts/host_scripts.h"
+
+#include <cstdio>
+
+#include "assembly/commands.h"
+#include "scripts/placeholder.h"
+
+namespace {
+
+struct HostValue {
+  const char* placeholder;
+  const char* zebra2;
+  const char* zebra_hz;
+};
+
+// No placeholder here occurs inside another, so the order is only habit.
+constexpr HostValue kHostValues[] = {
+    {"ZCODE", "Z2", "ZHZ"},
+    {"MSEGTABWID", "356.00", "708.00"},
+    {"Z2COMMENTSTART", "/*", ""},
+    {"Z2COMMENTEND", "*/", ""},
+    {"MSEGTABOFF", "598.00", "510.00"},
+    {"MSEGTABHALFWID", "178.00", "354.00"},
+    {"MSEGTABINCOFF", "608.00", "520.00"},
+    {"OVL2OFF", "789.00", "609.00"},
+    {"OVL2WID", "336.00", "516.00"},
+    {"OVL1WID", "110.00", "84.00"},
+};
+
+void script_path(char* path, const char* skin_name, const char* base_name) {
+  format_command(path, ".\\%s\\Scripts\\%s.txt", skin_name, base_name);
+}
+
+}  // namespace
+
+void customize_host_scripts(const char* skin_name) {
+  char zebra2[kCommandBufferSize];
+  char zebra_hz[kCommandBufferSize];
+  char template_script[kCommandBufferSize];
+  script_path(zebra2, skin_name, "Zebra2");
+  script_path(zebra_hz, skin_name, "ZebraHZ");
+  script_path(template_script, skin_name, "Template");
+
+  char line[kCommandBufferSize];
+  format_command(line, "copy /y \"%s\" \"%s\" >NUL", template_script, zebra2);
+  run_command(line);
+  format_command(line, "copy /y \"%s\" \"%s\" >NUL", template_script, zebra_hz);
+  run_command(line);
+  format_command(line, "del \"%s\"", template_script);
+  run_command(line);
+
+  std::printf("Customizing skin scripts %s.txt and %s.txt.............", "Zebra2", "ZebraHZ");
+  for (const HostValue& row : kHostValues) {
+    replace_placeholder(zebra2, row.placeholder, row.zebra2);
+    replace_placeholder(zebra_hz, row.placeholder, row.zebra_hz);
+  }
+  std::printf("Done.\n");
+}

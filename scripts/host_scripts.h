@@ -1,0 +1,14 @@
+// Turning the filled-in template script into the two hosts' scripts.
+//
+// Scripts\Template.txt of the skin is copied to Zebra2.txt and ZebraHZ.txt
+// (overwriting them) and deleted, all by command lines; then each copy gets
+// its host's code, layout numbers and comment markers. Afterwards the two
+// scripts differ only in those ten values: Zebra2's turns the block between
+// Z2COMMENTSTART and Z2COMMENTEND into a /* */ comment, ZebraHZ's drops the
+// markers and keeps the block.
+#ifndef SKINBUILDER_SCRIPTS_HOST_SCRIPTS_H_
+#define SKINBUILDER_SCRIPTS_HOST_SCRIPTS_H_
+
+void customize_host_scripts(const char* skin_name);
+
+#endif  // SKINBUILDER_SCRIPTS_HOST_SCRIPTS_H_

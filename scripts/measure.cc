@@ -1,0 +1,89 @@
+#include "scripts/measure.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "assembly/commands.h"
+#include "platform/native_path.h"
+#include "scripts/host_scripts.h"
+#include "scripts/template_script.h"
+
+MeasuredGreys measured_greys;
+
+namespace {
+
+constexpr int kColourDigits = kColourTextSize - 1;
+
+// The six characters after the first "#" of the listing's first line (at
+// most 511 characters are read). False when there is no such line, no "#"
+// on it, or the line ends before six characters.
+bool read_listed_colour(const char* listing_file, char* out) {
+  std::FILE* in = std::fopen(native_path(listing_file).c_str(), "r");
+  if (in == nullptr) return false;
+  char line[kCommandBufferSize] = {};
+  bool got_line = std::fgets(line, sizeof line, in) != nullptr;
+  std::fclose(in);
+  const char* hash = got_line ? std::strchr(line, '#') : nullptr;
+  if (hash == nullptr) return false;
+  size_t usable = std::strcspn(hash + 1, "\r\n");
+  if (usable < static_cast<size_t>(kColourDigits)) return false;
+  std::memcpy(out, hash + 1, kColourDigits);
+  out[kColourDigits] = '\0';
+  return true;
+}
+
+unsigned clamp_amount(int amount) {
+  return static_cast<unsigned>(amount < 0 ? 0 : (amount > 255 ? 255 : amount));
+}
+
+// A section's colour as it was asked for, when its sample cannot be read.
+void asked_colour(const SectionColor& color, char* out) {
+  format_bounded(out, kColourTextSize, "%02x%02x%02x", clamp_amount(color.red),
+                 clamp_amount(color.green), clamp_amount(color.blue));
+}
+
+void measure_greys(const char* skin_name) {
+  measure_sample(kSamples[0], skin_name, kFixedLightGray, measured_greys.light_gray);
+  measure_sample(kSamples[1], skin_name, kFixedMiddleGray, measured_greys.middle_gray);
+  measure_sample(kSamples[2], skin_name, kFixedDarkGray, measured_greys.dark_gray);
+}
+
+// Measures section n into slot and fills its colour into the template script.
+void measure_section(const SkinSettings& settings, int section, char* slot) {
+  char fallback[kColourTextSize];
+  asked_colour(section_color(settings, section), fallback);
+  measure_sample(kSamples[kFirstSectionSample + section - 1], settings.skin_name, fallback, slot);
+  customize_template_script(settings, measured_greys, slot, section);
+}
+
+}  // namespace
+
+void measure_sample(const SampleRow& row, const char* skin_name, const char* fallback, char* out) {
+  std::printf("%s", row.message);
+  char line[kCommandBufferSize];
+  format_command(line,
+                 ".\\skindata\\identify -verbose \".\\%s\\Images\\Other\\%s\" | findstr # > %s",
+                 skin_name, row.sample_file, row.listing_file);
+  run_command(line);
+  bool measured = read_listed_colour(row.listing_file, out);
+  if (!measured) {
+    std::memcpy(out, fallback, kColourDigits);
+    out[kColourDigits] = '\0';
+  }
+  std::printf("Done.\n");
+  if (!measured) {
+    std::printf("Warning: no colour found in %s for %s; using %s.\n", row.listing_file,
+                row.sample_file, out);
+  }
+}
+
+void customize_scripts(const SkinSettings& settings) {
+  int global_adjust = settings.global_adjust;
+  char slot[10] = {};
+  if (global_adjust == 2) measure_greys(settings.skin_name);
+  measure_section(settings, 1, slot);
+  if (is_multicolor(settings)) {
+    for (int section = 2; section <= 4; ++section) measure_section(settings, section, slot);
+  }
+  customize_host_scripts(settings.skin_name);
+}

@@ -1,0 +1,72 @@
+// Measuring the colours the finished images really show, and the stage that
+// writes them into the skin's scripts.
+//
+// The image passes move the colours away from the ones asked for, so the
+// scripts are given the colours of small sample images in Images\Other of
+// the skin, read by the image tool: its verbose report is filtered to the
+// lines holding "#" into a listing file in skindata\temp, and the six
+// characters after the first "#" of that file's first line are the colour,
+// taken as they stand (an upper-case digit stays upper case, an eight-digit
+// colour with alpha gives its first six).
+//
+// A listing file that is missing, empty, or has no "#" followed by six
+// characters on its first line gives a one-line warning; a section then
+// takes the colour that was asked for and a grey its fixed value.
+#ifndef SKINBUILDER_SCRIPTS_MEASURE_H_
+#define SKINBUILDER_SCRIPTS_MEASURE_H_
+
+#include "settings/skin_settings.h"
+
+// A measured colour: six hexadecimal characters and the terminator.
+inline constexpr int kColourTextSize = 7;
+
+// The greys measured after global adjustments; zero-filled until the first
+// measurement and kept for the whole program. Read by the template script
+// customisation only when global adjustments were made.
+struct MeasuredGreys {
+  char light_gray[kColourTextSize];
+  char middle_gray[kColourTextSize];
+  char dark_gray[kColourTextSize];
+};
+extern MeasuredGreys measured_greys;
+
+// The greys of the template skin, written when nothing was adjusted (and
+// when a grey cannot be measured).
+inline constexpr char kFixedLightGray[] = "999999";
+inline constexpr char kFixedMiddleGray[] = "323232";
+inline constexpr char kFixedDarkGray[] = "262626";
+
+struct SampleRow {
+  const char* tag;           // "LG", "MG", "DG", "CS1" .. "CS4"
+  const char* message;       // printed before the measurement
+  const char* sample_file;   // the sample image's name inside Images\Other of the skin
+  const char* listing_file;  // where the filtered report goes, interpreter form
+};
+
+// Rows in measuring order: the three greys, then the four sections.
+inline constexpr SampleRow kSamples[] = {
+    {"LG", "Measuring actual color Light Gray.......", "LGSample.png",
+     ".\\skindata\\temp\\LGinfo.txt"},
+    {"MG", "Measuring actual color Middle Gray.......", "MGSample.png",
+     ".\\skindata\\temp\\MGinfo.txt"},
+    {"DG", "Measuring actual color Dark Gray.......", "DGSample.png",
+     ".\\skindata\\temp\\DGinfo.txt"},
+    {"CS1", "Measuring actual color CS1.......", "CS1Sample.png", ".\\skindata\\temp\\CS1info.txt"},
+    {"CS2", "Measuring actual color CS2.......", "CS2Sample.png", ".\\skindata\\temp\\CS2info.txt"},
+    {"CS3", "Measuring actual color CS3.......", "CS3Sample.png", ".\\skindata\\temp\\CS3info.txt"},
+    {"CS4", "Measuring actual color CS4.......", "CS4Sample.png", ".\\skindata\\temp\\CS4info.txt"},
+};
+inline constexpr int kFirstSectionSample = 3;  // kSamples[kFirstSectionSample + n - 1] is CS<n>
+
+// Prints the row's message, runs the tool on the skin's sample and writes
+// the six characters it reports into out (seven bytes, terminated), or
+// fallback (six characters) with a warning when there is nothing to read.
+// Ends with "Done.\n".
+void measure_sample(const SampleRow& row, const char* skin_name, const char* fallback, char* out);
+
+// The stage: greys when global_adjust is 2, then CS1 and, for multicolour
+// designs, CS2 to CS4, each followed by its template script pass; then the
+// two host scripts.
+void customize_scripts(const SkinSettings& settings);
+
+#endif  // SKINBUILDER_SCRIPTS_MEASURE_H_

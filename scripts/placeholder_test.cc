@@ -1,0 +1,50 @@
+#include "scripts/placeholder.h"
+
+#include <filesystem>
+#include <string>
+
+#include "gtest/gtest.h"
+#include "scripts/script_test_support.h"
+
+namespace {
+
+using script_test::read_file;
+using script_test::write_file;
+
+constexpr const char* kScript = ".\\Skin\\Scripts\\Template.txt";
+
+TEST(PlaceholderTest, ReplacesEveryMatchOnceAndLiterally) {
+  script_test::ScratchFolder folder;
+  write_file(kScript, "a HEXCS1SBARBRT b\nHEXCS1 hexcs1 HEXCS1\nSBARWID|SBARWID\n");
+  // The value holds the placeholder itself: it is not scanned again.
+  replace_placeholder(kScript, "HEXCS1", "<HEXCS1>");
+  EXPECT_EQ(read_file(kScript), "a <HEXCS1>SBARBRT b\n<HEXCS1> hexcs1 <HEXCS1>\nSBARWID|SBARWID\n");
+  replace_placeholder(kScript, "SBARWID", "");
+  replace_placeholder(kScript, "ALT Custom", "unused");
+  EXPECT_EQ(read_file(kScript), "a <HEXCS1>SBARBRT b\n<HEXCS1> hexcs1 <HEXCS1>\n|\n");
+  EXPECT_FALSE(std::filesystem::exists("Skin/Scripts/Template.txt.new"));
+}
+
+TEST(PlaceholderTest, MissingAndUnreadableFiles) {
+  script_test::ScratchFolder folder;
+  std::filesystem::create_directories("Skin/Scripts");
+  replace_placeholder(".\\Skin\\Scripts\\Zebra2.txt", "ZCODE", "Z2");
+  EXPECT_TRUE(std::filesystem::exists("Skin/Scripts/Zebra2.txt"));
+  EXPECT_EQ(read_file(".\\Skin\\Scripts\\Zebra2.txt"), "");
+
+  // No folder: nothing is created anywhere.
+  replace_placeholder(".\\Other\\Scripts\\Zebra2.txt", "ZCODE", "Z2");
+  EXPECT_FALSE(std::filesystem::exists("Other"));
+  replace_placeholder("", "ZCODE", "Z2");
+  EXPECT_FALSE(std::filesystem::exists(".new"));
+
+  // A path that exists but cannot be read as a file stays as it was.
+  std::filesystem::create_directories("Skin/Scripts/Folder.txt/inside");
+  testing::internal::CaptureStdout();
+  replace_placeholder(".\\Skin\\Scripts\\Folder.txt", "ZCODE", "Z2");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "Cannot read .\\Skin\\Scripts\\Folder.txt; left as it is.\n");
+  EXPECT_TRUE(std::filesystem::is_directory("Skin/Scripts/Folder.txt/inside"));
+}
+
+}  // namespace
