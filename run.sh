@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the skin builder and starts it in workspace/, which holds the
+# generated template data (skindata) and the Presets folder.
+set -euo pipefail
+cd "$(dirname "$0")"
+. tools/prepare.sh
+install_missing_packages
+build_everything >/dev/null
+
+mkdir -p workspace/Presets
+if [ ! -d workspace/skindata ]; then
+  echo "Drawing the template skin into workspace/skindata..."
+  build/make-skindata workspace/skindata
+fi
+cd workspace
+exec ../build/skinbuilder

@@ -1,0 +1,53 @@
+// The wizard's dialogue, driven through the real binary with scripted input.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/e2e_support.h"
+
+namespace {
+
+const char kGreeting[] =
+    "Welcome to the Korvel Dazo Zebra2/HZ Skin Builder\n\n"
+    "OVERALL SKIN DESIGN\n\n"
+    "Single main color, different colors per section (generators, modulators, effect and global) "
+    "or preset?\n\n"
+    "NOTE: Choosing either of the \"STANDARD\" options will immediately generate a skin using all\n"
+    "      default values. Choosing a PRESET will set all default values to those in the preset, \n"
+    "      such that pressing ENTER on all questions will produce a skin matching the preset.\n\n"
+    "1: STANDARD: Single color blue (default)\n"
+    "2: STANDARD: Multicolor\n"
+    "3: CUSTOM: Single color\n"
+    "4: CUSTOM: Multicolor\n"
+    ": ";
+
+const char kFinish[] =
+    "Your skin is now ready.\n\n"
+    "Move the Korvel Dazo Blue folder to [vstfolder]\\ZebraHZ.data\\Support\\Themes  or "
+    "[vstfolder]\\Zebra2.data\\Support\\Themes\n\n\n"
+    "Press ENTER to finish.\n";
+
+bool ends_with(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+TEST(WizardDialogue, EnterAtTheDesignMenuBuildsTheStandardBlueSkin) {
+  std::string folder = make_workspace();
+  WizardRun run = run_wizard_in(folder, "\n\n");
+  EXPECT_EQ(0, run.exit_code);
+  EXPECT_EQ(0u, run.output.find(kGreeting)) << run.output;
+  EXPECT_TRUE(ends_with(run.output, kFinish)) << run.output;
+  EXPECT_EQ(std::string::npos, run.output.find("save this skin")) << run.output;
+}
+
+TEST(WizardDialogue, ClosedInputAtAnyPointEndsTheRunWithExitZero) {
+  const char* inputs[] = {"", "\n", "4", "4\n", "3\n1\n2\n", "4\n\n\n\n\n\n\n\n\n\n\n\n1\n"};
+  for (const char* input : inputs) {
+    std::string folder = make_workspace();
+    WizardRun run = run_wizard_in(folder, input);
+    EXPECT_EQ(0, run.exit_code) << "input: " << input << "\n" << run.output;
+    EXPECT_TRUE(ends_with(run.output, "Press ENTER to finish.\n")) << run.output;
+  }
+}
+
+}  // namespace

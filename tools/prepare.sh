@@ -1,0 +1,22 @@
+# Sourced by run.sh and test.sh: installs what a fresh Debian machine lacks
+# and builds everything in build/.
+
+PACKAGES="cmake g++ make pkg-config libgtest-dev imagemagick libmagick++-6.q16-dev"
+
+install_missing_packages() {
+  local missing=()
+  for package in $PACKAGES; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing ${missing[*]}..."
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+build_everything() {
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build -j"$(nproc)"
+}

@@ -1,0 +1,87 @@
+#include "wizard/driver.h"
+
+#include <cstdio>
+
+#include "assembly/file_structure.h"
+#include "assembly/global_adjust.h"
+#include "assembly/recolor.h"
+#include "color/modulation.h"
+#include "scripts/measure.h"
+#include "settings/presets.h"
+#include "settings/skin_settings.h"
+#include "wizard/prompts.h"
+
+namespace {
+
+// The run's one settings record and the design menu behind it.
+SkinSettings settings;
+PresetCatalog catalog;
+
+bool is_standard(const SkinSettings& s) {
+  return s.design_choice == kStandardSingle || s.design_choice == kStandardMulti;
+}
+
+void greet() {
+  clear_screen();
+  std::printf("Welcome to the Korvel Dazo Zebra2/HZ Skin Builder\n\n");
+  std::printf("OVERALL SKIN DESIGN\n\n");
+  std::printf(
+      "Single main color, different colors per section (generators, modulators, effect and "
+      "global) or preset?\n\n");
+  std::printf(
+      "NOTE: Choosing either of the \"STANDARD\" options will immediately generate a skin using "
+      "all\n");
+  std::printf(
+      "      default values. Choosing a PRESET will set all default values to those in the "
+      "preset, \n");
+  std::printf(
+      "      such that pressing ENTER on all questions will produce a skin matching the "
+      "preset.\n\n");
+}
+
+void choose_design() {
+  const char* labels[kCatalogSize];
+  catalog_labels(catalog, labels);
+  ask_menu(labels, catalog.entry_count, &settings.design_choice);
+  apply_design_defaults(settings);
+}
+
+// The STANDARD designs ask nothing more: their colours are the defaults.
+void prepare_standard_skin() {
+  compute_modulation(settings);
+  prepare_standard_folder(settings);
+}
+
+// File structure, images and scripts, the same for every design.
+void build_skin() {
+  clear_screen();
+  construct_file_structure(settings);
+  clear_screen();
+  recolor_skin(settings);
+  adjust_skin_globally(settings);
+  customize_scripts(settings);
+}
+
+void finish() {
+  clear_screen();
+  std::printf("Your skin is now ready.\n\n");
+  std::printf(
+      "Move the %s folder to [vstfolder]\\ZebraHZ.data\\Support\\Themes  or "
+      "[vstfolder]\\Zebra2.data\\Support\\Themes\n\n\n",
+      settings.skin_name);
+  std::printf("Press ENTER to finish.\n");
+  pause_for_enter();
+}
+
+}  // namespace
+
+int run_wizard() {
+  init_settings(settings);
+  list_presets(catalog);
+  greet();
+  choose_design();
+  if (is_standard(settings)) prepare_standard_skin();
+  build_skin();
+  finish();
+  return 0;
+}
