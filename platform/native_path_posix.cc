@@ -1,11 +1,6 @@
 #include "platform/native_path.h"
+#include "platform/paths.h"
 
-// TODO(integration): resolve existing parts in any letter case, sharing the
-// interpreter's resolver.
 std::string native_path(const char* path) {
-  std::string result(path);
-  for (char& c : result) {
-    if (c == '\\') c = '/';
-  }
-  return result;
+  return find_path(local_path(path));
 }

@@ -1,0 +1,268 @@
+#include <strings.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/builtins.h"
+#include "platform/paths.h"
+#include "platform/wildcard.h"
+
+namespace {
+
+struct NamedBuiltin {
+  const char* name;
+  Builtin run;
+};
+
+const NamedBuiltin kBuiltins[] = {
+    {"cls", run_cls},   {"rmdir", run_rmdir},     {"rd", run_rmdir},   {"xcopy", run_xcopy},
+    {"copy", run_copy}, {"ren", run_ren},         {"rename", run_ren}, {"del", run_del},
+    {"erase", run_del}, {"findstr", run_findstr},
+};
+
+void say(int fd, const std::string& message) {
+  write_text(fd, message + "\n");
+}
+
+void say_missing(const std::string& path, const StandardStreams& streams) {
+  if (is_folder(folder_of(path))) {
+    say_file_not_found(streams);
+  } else {
+    say_path_not_found(streams);
+  }
+}
+
+void remove_folder(const std::string& path, bool tree, const StandardStreams& streams) {
+  std::string found = find_path(without_final_slash(path));
+  if (!path_exists(found)) return say_missing(found, streams);
+  if (!is_folder(found)) return say(streams.error, "The directory name is invalid.");
+  std::error_code failure;
+  if (tree) {
+    std::filesystem::remove_all(found, failure);
+    if (failure) say(streams.error, "Access is denied.");
+  } else if (rmdir(found.c_str()) != 0) {
+    bool full = errno == ENOTEMPTY || errno == EEXIST;
+    say(streams.error, full ? "The directory is not empty." : "Access is denied.");
+  }
+}
+
+void rename_one(const std::string& folder, const std::string& name, const std::string& new_name,
+                const StandardStreams& streams) {
+  std::string from = join_path(folder, name);
+  std::string to = join_path(folder, new_name);
+  if (path_exists(find_path(to)) && !same_file(from, find_path(to))) {
+    return say(streams.error, "A duplicate file name exists, or the file cannot be found.");
+  }
+  if (std::rename(from.c_str(), to.c_str()) != 0) say(streams.error, "Access is denied.");
+}
+
+// The names a ren or del argument stands for: every file its wildcard
+// matches, or the one entry of that name in any case.
+std::vector<std::string> named_entries(const std::string& folder, const std::string& pattern) {
+  if (has_wildcard(pattern)) return matching_files(folder, pattern);
+  std::string found = find_path(join_path(folder, pattern));
+  if (pattern.empty() || !path_exists(found)) return {};
+  return {name_of(found)};
+}
+
+std::string absolute_form(const std::string& path) {
+  return std::filesystem::absolute(path).lexically_normal().string();
+}
+
+// Where Windows' del asks "Are you sure (Y/N)?" (a whole folder, "*" or
+// "*.*" without /Q) there is nobody to answer here, so the question is shown
+// with the answer N and nothing is deleted.
+void delete_matching(const std::string& path, bool quiet, const StandardStreams& streams) {
+  std::string folder = find_path(folder_of(path));
+  std::string pattern = name_of(path);
+  if (!is_folder(folder)) return say_path_not_found(streams);
+  if (!has_wildcard(pattern) && is_folder(find_path(path))) {
+    folder = find_path(path);
+    pattern = "*";
+  }
+  if (!quiet && (pattern == "*" || pattern == "*.*")) {
+    return say(streams.output,
+               absolute_form(join_path(folder, pattern)) + ", Are you sure (Y/N)? N");
+  }
+  std::vector<std::string> names = matching_files(folder, pattern);
+  if (names.empty()) {
+    return say(streams.error, "Could Not Find " + absolute_form(join_path(folder, pattern)));
+  }
+  for (const std::string& name : names) {
+    if (unlink(join_path(folder, name).c_str()) != 0) say(streams.error, "Access is denied.");
+  }
+}
+
+bool contains(const std::string& line, const std::string& word, bool any_case) {
+  if (!any_case) return line.find(word) != std::string::npos;
+  for (size_t start = 0; start + word.size() <= line.size(); ++start) {
+    if (strncasecmp(line.c_str() + start, word.c_str(), word.size()) == 0) return true;
+  }
+  return false;
+}
+
+std::vector<std::string> split_words(const std::string& text) {
+  std::vector<std::string> words;
+  size_t start = 0;
+  while ((start = text.find_first_not_of(" \t", start)) != std::string::npos) {
+    size_t end = text.find_first_of(" \t", start);
+    words.push_back(text.substr(start, end - start));
+    start = end;
+  }
+  return words;
+}
+
+struct SearchRequest {
+  std::vector<std::string> words;
+  std::vector<std::string> files;
+  bool any_case = false;
+  bool inverted = false;
+  bool has_text = false;
+};
+
+SearchRequest read_search_request(const std::vector<std::string>& arguments) {
+  SearchRequest request;
+  for (const std::string& argument : arguments) {
+    std::string lower = argument;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "/i") {
+      request.any_case = true;
+    } else if (lower == "/v") {
+      request.inverted = true;
+    } else if (lower.compare(0, 3, "/c:") == 0) {
+      request.words.clear();
+      if (argument.size() > 3) request.words.push_back(argument.substr(3));
+      request.has_text = true;
+    } else if (!lower.empty() && lower[0] == '/') {
+      continue;  // other switches change nothing for the searches made here
+    } else if (!request.has_text) {
+      request.words = split_words(argument);
+      request.has_text = true;
+    } else {
+      request.files.push_back(local_path(argument));
+    }
+  }
+  return request;
+}
+
+// The text findstr searches: its files one after the other, or its input.
+std::string read_search_input(const SearchRequest& request, const StandardStreams& streams) {
+  if (request.files.empty()) return read_all(streams.input);
+  std::string text;
+  for (const std::string& file : request.files) {
+    FILE* in = std::fopen(find_path(file).c_str(), "rb");
+    if (in == nullptr) {
+      write_text(streams.error, "FINDSTR: Cannot open " + windows_form(file) + "\n");
+      continue;
+    }
+    text += read_all(fileno(in));
+    if (!text.empty() && text.back() != '\n') text += '\n';
+    std::fclose(in);
+  }
+  return text;
+}
+
+bool line_matches(const std::string& line, const SearchRequest& request) {
+  bool found = false;
+  for (const std::string& word : request.words) {
+    found = found || contains(line, word, request.any_case);
+  }
+  return found != request.inverted;
+}
+
+}  // namespace
+
+Builtin find_builtin(const std::string& name) {
+  for (const NamedBuiltin& builtin : kBuiltins) {
+    if (strcasecmp(builtin.name, name.c_str()) == 0) return builtin.run;
+  }
+  return nullptr;
+}
+
+CommandArguments split_arguments(const std::vector<std::string>& arguments) {
+  CommandArguments result;
+  for (const std::string& argument : arguments) {
+    if (argument.size() >= 2 && argument[0] == '/') {
+      for (size_t i = 1; i < argument.size(); ++i) {
+        if (argument[i] != '/') {
+          result.switches +=
+              static_cast<char>(std::tolower(static_cast<unsigned char>(argument[i])));
+        }
+      }
+    } else {
+      result.paths.push_back(local_path(argument));
+    }
+  }
+  return result;
+}
+
+std::vector<std::string> matching_files(const std::string& folder, const std::string& pattern) {
+  std::vector<std::string> names;
+  for (const std::string& name : folder_entries(folder)) {
+    if (wildcard_match(pattern, name) && is_file(join_path(folder, name))) names.push_back(name);
+  }
+  return names;
+}
+
+void say_syntax_error(const StandardStreams& streams) {
+  say(streams.error, "The syntax of the command is incorrect.");
+}
+
+void say_file_not_found(const StandardStreams& streams) {
+  say(streams.error, "The system cannot find the file specified.");
+}
+
+void say_path_not_found(const StandardStreams& streams) {
+  say(streams.error, "The system cannot find the path specified.");
+}
+
+void run_cls(const std::vector<std::string>&, const StandardStreams& streams) {
+  // Home, clear the screen, and clear the scroll-back as cmd's cls does.
+  if (isatty(streams.output)) write_text(streams.output, "\x1b[H\x1b[2J\x1b[3J");
+}
+
+void run_rmdir(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+  CommandArguments parsed = split_arguments(arguments);
+  if (parsed.paths.empty()) return say_syntax_error(streams);
+  for (const std::string& path : parsed.paths) remove_folder(path, parsed.has('s'), streams);
+}
+
+void run_ren(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+  CommandArguments parsed = split_arguments(arguments);
+  if (parsed.paths.size() != 2 || parsed.paths[1].find('/') != std::string::npos) {
+    return say_syntax_error(streams);
+  }
+  std::string folder = find_path(folder_of(parsed.paths[0]));
+  if (!is_folder(folder)) return say_path_not_found(streams);
+  const std::string& new_pattern = parsed.paths[1];
+  std::vector<std::string> names = named_entries(folder, name_of(parsed.paths[0]));
+  if (names.empty()) return say_file_not_found(streams);
+  for (const std::string& name : names) {
+    std::string new_name =
+        has_wildcard(new_pattern) ? wildcard_destination_name(name, new_pattern) : new_pattern;
+    rename_one(folder, name, new_name, streams);
+  }
+}
+
+void run_del(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+  CommandArguments parsed = split_arguments(arguments);
+  if (parsed.paths.empty()) return say_syntax_error(streams);
+  for (const std::string& path : parsed.paths) delete_matching(path, parsed.has('q'), streams);
+}
+
+void run_findstr(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+  SearchRequest request = read_search_request(arguments);
+  if (request.words.empty()) return say(streams.error, "FINDSTR: Bad command line");
+  std::string text = read_search_input(request, streams);
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (line_matches(line, request)) write_text(streams.output, line + "\n");
+    start = end + 1;
+  }
+}

@@ -1,0 +1,38 @@
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/image_viewer.h"
+#include "platform/launcher.h"
+#include "platform/terminal_image.h"
+
+namespace {
+
+#if defined(__APPLE__)
+const char kOpener[] = "open";
+bool has_display() {
+  return true;
+}
+#else
+const char kOpener[] = "xdg-open";
+bool has_display() {
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x11 != nullptr && x11[0] != '\0') || (wayland != nullptr && wayland[0] != '\0');
+}
+#endif
+
+void draw_in_terminal(const char* path) {
+  RgbaImage image;
+  if (!read_image_pixels(path, image)) return;
+  TerminalSize size = terminal_size(1);
+  write_text(1, half_block_text(image, size.columns, size.rows));
+}
+
+}  // namespace
+
+void open_image(const char* path) {
+  if (has_display() && program_in_path(kOpener) && start_detached({kOpener, path})) return;
+  if (isatty(1)) draw_in_terminal(path);
+}

@@ -1,0 +1,21 @@
+// The built-in interpreter of the Windows command lines this program
+// composes, used on every system but Windows.
+//
+// A line is read as cmd reads it (platform/command_line.h) and each stage of
+// its pipe runs to its end before the next starts, the output of one stage
+// being the input of the next. A stage's first word names:
+//   - a built-in command (platform/builtins.h), carried out here;
+//   - an existing .png file, which is shown (platform/image_viewer.h);
+//   - otherwise a program, started with the remaining words as its arguments,
+//     no shell in between (platform/launcher.h), and waited for. Words that
+//     begin with ".\" are paths in the working folder (platform/paths.h);
+//     all others reach the program unchanged.
+// The stage's redirections apply to all three. A program that cannot be
+// started gets cmd's "is not recognized" message and the line ends there;
+// no line, however malformed, stops the caller.
+#ifndef SKINBUILDER_PLATFORM_INTERPRETER_H_
+#define SKINBUILDER_PLATFORM_INTERPRETER_H_
+
+void interpret_command_line(const char* line);
+
+#endif  // SKINBUILDER_PLATFORM_INTERPRETER_H_

@@ -1,0 +1,129 @@
+#include <fcntl.h>
+#include <strings.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/builtins.h"
+#include "platform/command_line.h"
+#include "platform/image_viewer.h"
+#include "platform/interpreter.h"
+#include "platform/launcher.h"
+#include "platform/paths.h"
+
+namespace {
+
+// The descriptors a stage opened for its redirections, closed when it ends.
+struct OpenedFiles {
+  std::vector<int> fds;
+  ~OpenedFiles() {
+    for (int fd : fds) close(fd);
+  }
+};
+
+int open_target(const Redirection& redirection) {
+  if (is_null_device(redirection.target)) return open("/dev/null", O_RDWR | O_CLOEXEC);
+  std::string path = find_path(local_path(redirection.target));
+  if (redirection.stream == 0) return open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  int mode = redirection.append ? O_APPEND : O_TRUNC;
+  return open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | mode, 0666);
+}
+
+int& stream_slot(StandardStreams& streams, int stream) {
+  if (stream == 0) return streams.input;
+  return stream == 1 ? streams.output : streams.error;
+}
+
+void say_cannot_open(const Redirection& redirection, const StandardStreams& streams) {
+  std::string path = find_path(local_path(redirection.target));
+  bool folder_there = is_folder(folder_of(path));
+  if (redirection.stream == 0 && folder_there) return say_file_not_found(streams);
+  if (!folder_there) return say_path_not_found(streams);
+  write_text(streams.error, "Access is denied.\n");
+}
+
+// Applies the redirections in their order, as cmd does. False when a file
+// cannot be opened; the stage is then not run.
+bool redirect(const std::vector<Redirection>& redirections, StandardStreams& streams,
+              OpenedFiles& opened) {
+  for (const Redirection& redirection : redirections) {
+    if (redirection.joined_with >= 0) {
+      stream_slot(streams, redirection.stream) = stream_slot(streams, redirection.joined_with);
+      continue;
+    }
+    int fd = open_target(redirection);
+    if (fd < 0) {
+      say_cannot_open(redirection, streams);
+      return false;
+    }
+    opened.fds.push_back(fd);
+    stream_slot(streams, redirection.stream) = fd;
+  }
+  return true;
+}
+
+bool names_png(const std::string& path) {
+  return path.size() > 4 && strcasecmp(path.c_str() + path.size() - 4, ".png") == 0;
+}
+
+// A program is named by a path in cmd's form; one without a folder is
+// looked up in PATH.
+std::string program_path(const std::string& word) {
+  std::string path = local_path(word);
+  return path.find('/') == std::string::npos ? path : find_path(path);
+}
+
+void run_program_words(const std::vector<CommandWord>& words, const StandardStreams& streams) {
+  std::vector<std::string> arguments = {program_path(words[0].text)};
+  for (size_t i = 1; i < words.size(); ++i) arguments.push_back(program_argument(words[i].text));
+  if (run_program(arguments, streams) < 0) {
+    write_text(streams.error, "'" + words[0].typed +
+                                  "' is not recognized as an internal or external command,\n"
+                                  "operable program or batch file.\n");
+  }
+}
+
+void run_words(const std::vector<CommandWord>& words, const StandardStreams& streams) {
+  if (Builtin builtin = find_builtin(words[0].text)) {
+    std::vector<std::string> arguments;
+    for (size_t i = 1; i < words.size(); ++i) arguments.push_back(words[i].text);
+    return builtin(arguments, streams);
+  }
+  std::string image = find_path(local_path(words[0].text));
+  if (names_png(image) && is_file(image)) return open_image(image.c_str());
+  run_program_words(words, streams);
+}
+
+void run_stage(const CommandStage& stage, const StandardStreams& piped) {
+  StandardStreams streams = piped;
+  OpenedFiles opened;
+  if (!redirect(stage.redirections, streams, opened)) return;
+  if (!stage.words.empty()) run_words(stage.words, streams);
+}
+
+// Stages run one after the other; each one's output is kept in a scratch
+// file that the next one reads from its start.
+void run_pipe(const std::vector<CommandStage>& stages) {
+  int input = 0;
+  for (size_t i = 0; i < stages.size(); ++i) {
+    bool last = i + 1 == stages.size();
+    int output = last ? 1 : make_scratch_file();
+    StandardStreams streams;
+    streams.input = input;
+    streams.output = output >= 0 ? output : open("/dev/null", O_WRONLY | O_CLOEXEC);
+    run_stage(stages[i], streams);
+    if (input != 0) close(input);
+    input = last ? 0 : streams.output;
+    if (input != 0) lseek(input, 0, SEEK_SET);
+  }
+}
+
+}  // namespace
+
+void interpret_command_line(const char* line) {
+  if (line == nullptr) return;
+  CommandLine parsed = parse_command_line(line);
+  if (!parsed.error.empty()) return write_text(2, parsed.error + "\n");
+  run_pipe(parsed.stages);
+}

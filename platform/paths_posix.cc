@@ -1,0 +1,139 @@
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "platform/paths.h"
+
+namespace {
+
+std::vector<std::string> split_names(const std::string& path) {
+  std::vector<std::string> names;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('/', start);
+    if (end == std::string::npos) end = path.size();
+    names.push_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  return names;
+}
+
+// The entry of `folder` that is `name` in some letter case; the exact name
+// wins when both exist. Empty when there is none.
+std::string real_name(const std::string& folder, const std::string& name) {
+  if (path_exists(join_path(folder, name))) return name;
+  for (const std::string& entry : folder_entries(folder)) {
+    if (strcasecmp(entry.c_str(), name.c_str()) == 0) return entry;
+  }
+  return std::string();
+}
+
+}  // namespace
+
+std::string program_argument(const std::string& word) {
+  if (word.compare(0, 2, ".\\") != 0) return word;
+  return find_path(local_path(word));
+}
+
+std::string local_path(const std::string& path) {
+  std::string result = path;
+  for (char& c : result) {
+    if (c == '\\') c = '/';
+  }
+  return result;
+}
+
+std::string find_path(const std::string& path) {
+  std::vector<std::string> names = split_names(path);
+  std::string result;
+  bool searching = true;
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string& name = names[i];
+    std::string found = name;
+    if (searching && !name.empty() && name != "." && name != "..") {
+      found = real_name(i == 0 ? "." : (result.empty() ? "/" : result), name);
+      searching = !found.empty();
+      if (!searching) found = name;
+    }
+    result += (i == 0 ? "" : "/") + found;
+  }
+  return result;
+}
+
+std::string folder_of(const std::string& path) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string name_of(const std::string& path) {
+  size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string join_path(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  if (folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+std::string without_final_slash(const std::string& path) {
+  std::string result = path;
+  while (result.size() > 1 && result.back() == '/') result.pop_back();
+  return result;
+}
+
+std::string windows_form(const std::string& path) {
+  std::string result = path;
+  for (char& c : result) {
+    if (c == '/') c = '\\';
+  }
+  return result;
+}
+
+bool same_file(const std::string& a, const std::string& b) {
+  struct stat first, second;
+  return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+bool is_folder(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool is_file(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool path_exists(const std::string& path) {
+  struct stat info;
+  return lstat(path.c_str(), &info) == 0;
+}
+
+std::vector<std::string> folder_entries(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  closedir(dir);
+  return names;
+}
+
+bool make_folders(const std::string& path) {
+  std::string found = find_path(path);
+  for (size_t slash = found.find('/', 1);; slash = found.find('/', slash + 1)) {
+    std::string partial = found.substr(0, slash);
+    bool missing = !partial.empty() && !is_folder(partial);
+    if (missing && mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST) return false;
+    if (slash == std::string::npos) break;
+  }
+  return is_folder(found);
+}
