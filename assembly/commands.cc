@@ -23,7 +23,10 @@ int format_whole(char* buffer, size_t size, const char* format, va_list args) {
 // The skipped line is shown in full so the user can see what was left out
 // and why (usually a very long advanced options text).
 void report_skipped(const char* format, va_list args) {
-  int length = std::vsnprintf(nullptr, 0, format, args);
+  va_list measure;
+  va_copy(measure, args);
+  int length = std::vsnprintf(nullptr, 0, format, measure);
+  va_end(measure);
   if (length < 0) return;
   std::string text(static_cast<size_t>(length) + 1, '\0');
   std::vsnprintf(&text[0], text.size(), format, args);

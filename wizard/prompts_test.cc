@@ -95,6 +95,7 @@ TEST_F(PromptTest, TextAnswers) {
   EXPECT_FALSE(ask_text("Name (Default = %s): ", field, sizeof field));
   EXPECT_EQ("Name (Default = old): ", testing::internal::GetCapturedStdout());
   EXPECT_STREQ("old", field);
+  testing::internal::CaptureStdout();
   EXPECT_TRUE(ask_text("%s", field, sizeof field));
   EXPECT_STREQ(" ", field);  // one blank is how a text is cleared
   EXPECT_FALSE(ask_text("%s", field, 4));  // "new text" does not fit: never cut
