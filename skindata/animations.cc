@@ -1,0 +1,199 @@
+// The template's animation folders: one folder per animated control, each
+// holding strips whose names begin with the folder's own name (the clone
+// step renames a copied folder's files by that prefix).
+#include <string>
+#include <vector>
+
+#include "skindata/controls.h"
+#include "skindata/layout.h"
+#include "skindata/overlays.h"
+#include "skindata/symbols.h"
+
+namespace {
+
+using Labels = std::vector<std::string>;
+
+struct Variant {
+  std::string suffix;
+  std::function<Canvas()> draw;
+};
+
+void add_folder(JobList& jobs, const std::string& folder, const std::vector<Variant>& variants) {
+  for (const Variant& v : variants) {
+    add_job(
+        jobs,
+        std::string(kTemplateImages) + "/Animations/" + folder + "/" + folder + v.suffix + ".png",
+        v.draw);
+  }
+}
+
+Variant buttons(const std::string& suffix, int w, int h, const std::string& label) {
+  return {suffix, [=] { return button_strip(w, h, label); }};
+}
+
+Variant tabs(const std::string& suffix, int w, int h, const Labels& labels, int frames, bool dim) {
+  return {suffix, [=] { return tab_strip(w, h, labels, frames, dim); }};
+}
+
+Variant power(const std::string& suffix, int size, bool plate) {
+  return {suffix, [=] {
+            return stack_frames(
+                {draw_power_button(size, false, plate), draw_power_button(size, true, plate)});
+          }};
+}
+
+Variant lights(const std::string& suffix, int size, int frames) {
+  return {suffix, [=] {
+            return strip_of(frames, [=](int i) {
+              return draw_light(size, frames > 1 ? float(i) / (frames - 1) : 1.f);
+            });
+          }};
+}
+
+Variant symbols(const std::string& suffix, int w, int h, int frames, Symbol (*pick)(int),
+                int first) {
+  return {suffix, [=] {
+            return strip_of(frames,
+                            [=](int i) { return draw_selector(w, h, pick(first + i), true); });
+          }};
+}
+
+Variant texts(const std::string& suffix, int w, int h, const Labels& labels, int frames) {
+  return {suffix, [=] {
+            return strip_of(frames, [=](int i) {
+              return draw_text_selector(w, h, labels[i % labels.size()], true);
+            });
+          }};
+}
+
+void add_tab_folders(JobList& jobs, const Scale& s) {
+  Labels bottom = {"SYNTH", "ARP", "PERFORM", "MATRIX", "FX", "PROGRAM", "GLOBAL", "BROWSER"};
+  Labels bottom_z2(bottom.begin(), bottom.begin() + 6);
+  add_folder(jobs, "KVL-BotTabs-Z2",
+             {tabs("", s.px(600), s.px(22), bottom_z2, s.frames(6), false),
+              tabs("-Dim", s.px(600), s.px(22), bottom_z2, s.frames(6), true)});
+  add_folder(jobs, "KVL-BotTabs-ZHZ",
+             {tabs("", s.px(704), s.px(22), bottom, s.frames(8), false),
+              tabs("-Dim", s.px(704), s.px(22), bottom, s.frames(8), true)});
+  Labels main = {"SYNTH", "FX", "ARP", "MOD"};
+  add_folder(jobs, "KVL-MainTab",
+             {tabs("", s.px(320), s.px(24), main, s.frames(4), false),
+              tabs("-Dim", s.px(320), s.px(24), main, s.frames(4), true)});
+  Labels mseg = {"MSEG1", "MSEG2", "MSEG3", "MSEG4", "MSEG5", "MSEG6", "MSEG7", "MSEG8"};
+  Labels mseg_z2(mseg.begin(), mseg.begin() + 4);
+  add_folder(jobs, "KVL-MsegTabsCS1-Z2",
+             {tabs("", s.px(356), s.px(20), mseg_z2, s.frames(4), false),
+              tabs("-Dim", s.px(356), s.px(20), mseg_z2, s.frames(4), true)});
+  add_folder(jobs, "KVL-MsegTabsCS1-ZHZ",
+             {tabs("", s.px(708), s.px(20), mseg, s.frames(8), false),
+              tabs("-Dim", s.px(708), s.px(20), mseg, s.frames(8), true)});
+  Labels xy = {"XY1", "XY2", "XY3", "XY4"};
+  add_folder(jobs, "KVL-XY-TabsCS1",
+             {tabs("", s.px(200), s.px(18), xy, s.frames(4), false),
+              tabs("-Small", s.px(140), s.px(14), xy, s.frames(4), false)});
+}
+
+void add_button_folders(JobList& jobs, const Scale& s) {
+  add_folder(jobs, "PrefCloseCS1",
+             {{"",
+               [n = s.px(18)] {
+                 return stack_frames({draw_close_button(n, false), draw_close_button(n, true)});
+               }},
+              {"-Large", [n = s.px(26)] {
+                 return stack_frames({draw_close_button(n, false), draw_close_button(n, true)});
+               }}});
+  add_folder(jobs, "PrefTabCS1",
+             {buttons("", s.px(90), s.px(22), "GENERAL"),
+              buttons("-Wide", s.px(140), s.px(22), "APPEARANCE"),
+              buttons("-Narrow", s.px(60), s.px(22), "MIDI")});
+  add_folder(
+      jobs, "Tab-PBDirectCS1",
+      {buttons("", s.px(80), s.px(20), "DIRECT"), buttons("-Small", s.px(60), s.px(16), "DIRECT")});
+  add_folder(
+      jobs, "Tab-PBTagsCS1",
+      {buttons("", s.px(80), s.px(20), "TAGS"), buttons("-Small", s.px(60), s.px(16), "TAGS")});
+  add_folder(
+      jobs, "KVL-BtnCS1-SL",
+      {buttons("", s.px(48), s.px(18), "SYNC"), buttons("-Small", s.px(18), s.px(16), "S"),
+       buttons("-Wide", s.px(70), s.px(18), "LATCH"), buttons("-Latch", s.px(18), s.px(16), "L")});
+  add_folder(jobs, "KVL-Btn-EditMasterCS1",
+             {buttons("", s.px(50), s.px(18), "EDIT"), buttons("-Small", s.px(18), s.px(16), "E")});
+  add_folder(jobs, "KVL-BtnIOCS1",
+             {power("", s.px(20), false), power("-Small", s.px(14), false),
+              power("-Large", s.px(28), false)});
+  add_folder(jobs, "KVL-BtnIO-MGCS1", {power("", s.px(20), true), power("-Small", s.px(14), true)});
+  add_folder(
+      jobs, "KVL-plusminusCS1",
+      {buttons("-Plus", s.px(18), s.px(18), "+"), buttons("-Minus", s.px(18), s.px(18), "-")});
+}
+
+Variant steps(const std::string& suffix, int w, int h, int lit_state) {
+  return {suffix, [=] { return stack_frames({draw_step(w, h, 0), draw_step(w, h, lit_state)}); }};
+}
+
+Variant swing(const std::string& suffix, int w, int h, int frames) {
+  return {suffix, [=] {
+            return strip_of(frames, [=](int f) {
+              Canvas row = make_canvas(w, h);
+              for (int i = 0; i < 8; ++i)
+                draw_canvas(row, draw_light(h, i <= f * 7 / std::max(1, frames - 1) ? 1.f : 0.f),
+                            i * w / 8, 0);
+              return row;
+            });
+          }};
+}
+
+void add_indicator_folders(JobList& jobs, const Scale& s) {
+  add_folder(jobs, "KVL-GateCS1", {lights("", s.px(14), 2), lights("-Small", s.px(10), 2)});
+  add_folder(jobs, "KVL-MidiLightCS1",
+             {lights("", s.px(12), s.frames(8)), lights("-Small", s.px(8), s.frames(8))});
+  add_folder(jobs, "KVL-SwingLightCS1",
+             {swing("", s.px(96), s.px(12), s.frames(8)),
+              swing("-Small", s.px(64), s.px(8), s.frames(8))});
+  add_folder(jobs, "KVL-StepCS1",
+             {steps("", s.px(20), s.px(28), 1), steps("-Accent", s.px(20), s.px(28), 2),
+              steps("-Tie", s.px(20), s.px(28), 3)});
+}
+
+void add_selector_folders(JobList& jobs, const Scale& s) {
+  add_folder(jobs, "KVL-FMOgen",
+             {symbols("", s.px(40), s.px(24), s.frames(8), wave_symbol, 0),
+              symbols("-Small", s.px(30), s.px(18), s.frames(8), wave_symbol, 0)});
+  add_folder(jobs, "KVL-LFOWavesCS1",
+             {symbols("", s.px(44), s.px(24), s.frames(10), wave_symbol, 0),
+              symbols("-Small", s.px(32), s.px(18), s.frames(10), wave_symbol, 0)});
+  add_folder(jobs, "KVL-VCFBotTypesCS1",
+             {symbols("", s.px(48), s.px(26), s.frames(10), filter_symbol, 0),
+              symbols("-Small", s.px(36), s.px(20), s.frames(10), filter_symbol, 0)});
+  add_folder(jobs, "KVL-XmfT1CS1",
+             {symbols("", s.px(48), s.px(26), s.frames(6), filter_symbol, 0),
+              symbols("-Small", s.px(36), s.px(20), s.frames(6), filter_symbol, 0)});
+  add_folder(jobs, "KVL-XmfT2CS1",
+             {symbols("", s.px(48), s.px(26), s.frames(6), filter_symbol, 4),
+              symbols("-Small", s.px(36), s.px(20), s.frames(6), filter_symbol, 4)});
+  Labels notes = {"1/1", "1/2", "1/4", "1/8", "1/16", "1/32", "1/4.", "1/8."};
+  add_folder(jobs, "KVL-NoteLengthCS1",
+             {texts("", s.px(40), s.px(18), notes, s.frames(8)),
+              texts("-Small", s.px(30), s.px(14), notes, s.frames(8))});
+  Labels mods = {"CUT", "RES", "DRV", "FM", "KEY", "ENV"};
+  add_folder(jobs, "KVL-VCF-ModTypesCS1",
+             {texts("", s.px(44), s.px(18), mods, s.frames(6)),
+              texts("-Small", s.px(32), s.px(14), mods, s.frames(6))});
+  Labels voices = {"1", "2", "4", "6", "8", "12", "16", "32"};
+  add_folder(jobs, "KVL-VoicesCS1",
+             {texts("", s.px(30), s.px(18), voices, s.frames(8)),
+              texts("-Small", s.px(24), s.px(14), voices, s.frames(8))});
+  Labels ls = {"L", "S"};
+  add_folder(jobs, "KVL-XY-LS",
+             {texts("", s.px(18), s.px(18), ls, 2), texts("-Small", s.px(14), s.px(14), ls, 2)});
+}
+
+}  // namespace
+
+void add_animation_jobs(JobList& jobs, const Scale& scale) {
+  add_tab_folders(jobs, scale);
+  add_button_folders(jobs, scale);
+  add_indicator_folders(jobs, scale);
+  add_selector_folders(jobs, scale);
+  add_knob_images(jobs, scale, kTemplateImages, template_knob_style());
+}
