@@ -3,6 +3,8 @@
 #include <utility>
 #include <vector>
 
+#include "assembly/file_structure.h"
+
 namespace {
 
 // Frames per knob strip in the full variant: one per indicator position,
@@ -14,41 +16,6 @@ struct KnobFile {
   int size;
 };
 const KnobFile kKnobFiles[] = {{"", 44}, {"-Small", 32}, {"-Large", 64}, {"-Tiny", 24}};
-
-const char* const kKnobFolders[kKnobOverlayCount] = {
-    "Massive X Style",
-    "Bazille Dazo Style",
-    "Bitwig Style",
-    "Dune Style",
-    "Factory Style",
-    "Dazo Style",
-    "Live Style",
-    "Phase Plant Style",
-    "ZebraHZ Style",
-    "Rapid Style",
-    "DrumComputer Color Style",
-    "DrumComputer Dark Style",
-    "SimpleSquare Style",
-    "SimpleCircle Style",
-    "SimpleRing Style",
-    "Trimmer Style",
-};
-
-const std::pair<const char*, LockGlyph> kLockFolders[] = {
-    {"Dot", LockGlyph::kDot},
-    {"Hero", LockGlyph::kHero},
-    {"Key", LockGlyph::kKey},
-    {"No Sign", LockGlyph::kNoSign},
-    {"Stop Sign", LockGlyph::kStopSign},
-    {"Vantrelo Lock", LockGlyph::kRoundLock},
-    {"Korvel Lock", LockGlyph::kSquareLock},
-    {"Pause Symbol Filled", LockGlyph::kPauseFilled},
-};
-
-const std::pair<const char*, ArpLook> kArpFolders[] = {
-    {"Standard", ArpLook::kStandard},
-    {"Dice", ArpLook::kDice},
-};
 
 // Two frames: idle in grey, active in blue.
 Canvas pictogram_strip(int size, const std::function<void(Canvas&, Box, const Paint&)>& draw) {
@@ -96,15 +63,21 @@ void add_arp_images(JobList& jobs, const Scale& scale, const std::string& images
   }
 }
 
+// The overlay folders are the program's own style tables; style n draws
+// knob style n - 1, lock glyph n - 1 and arp look n - 1. Style 1 of the lock
+// and arp icons is the template's own and has no folder.
 void add_overlay_jobs(JobList& jobs, const Scale& scale) {
-  for (int i = 0; i < kKnobOverlayCount; ++i) {
-    std::string root = std::string("Knobs/") + kKnobFolders[i] + "/Images";
+  static_assert(kKnobOverlayCount == kKnobStyleCount, "one knob drawing per knob style");
+  for (int i = 0; i < kKnobStyleCount; ++i) {
+    std::string root = std::string("Knobs/") + kKnobStyleLabels[i] + "/Images";
     add_knob_images(jobs, scale, root, overlay_knob_style(i));
   }
-  for (const auto& [folder, glyph] : kLockFolders) {
-    add_lock_images(jobs, scale, std::string("LockIcons/") + folder + "/Images", glyph);
+  for (int i = 1; i < kLockIconStyleCount; ++i) {
+    std::string root = std::string("LockIcons/") + kLockIconStyleFolders[i] + "/Images";
+    add_lock_images(jobs, scale, root, static_cast<LockGlyph>(i));
   }
-  for (const auto& [folder, look] : kArpFolders) {
-    add_arp_images(jobs, scale, std::string("AltArp/") + folder + "/Images", look);
+  for (int i = 1; i < kArpIconStyleCount; ++i) {
+    std::string root = std::string("AltArp/") + kArpIconStyleFolders[i] + "/Images";
+    add_arp_images(jobs, scale, root, static_cast<ArpLook>(i));
   }
 }
