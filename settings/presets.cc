@@ -1,8 +1,16 @@
 #include "settings/presets.h"
 
+#include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "assembly/commands.h"
+#include "platform/folder_listing.h"
+#include "platform/native_path.h"
+#include "wizard/prompts.h"
+
+const char kPresetSuffix[] = "-v11b5.kvl";
 
 namespace {
 
@@ -13,17 +21,96 @@ const char* const kDesignLabels[kFixedDesigns] = {
     "CUSTOM: Multicolor",
 };
 
+const char kVersion[5] = {'1', '1', 'b', '5', '\0'};
+
+void set_entry(PresetEntry& entry, const char* label, const char* stem) {
+  format_bounded(entry.label, sizeof entry.label, "%s", label);
+  format_bounded(entry.file_stem, sizeof entry.file_stem, "%s", stem);
+}
+
+// The listing matches without regard to case, but only the exact suffix is
+// cut: a name with the suffix in other letters keeps it whole, and loading
+// it then looks for a file that does not exist.
+void add_preset(PresetCatalog& catalog, const std::string& file_name) {
+  std::string stem = file_name;
+  size_t suffix = stem.find(kPresetSuffix);
+  if (suffix != std::string::npos) stem.erase(suffix);
+  char label[sizeof catalog.entries[0].label];
+  format_bounded(label, sizeof label, "PRESET: %s", stem.c_str());
+  set_entry(catalog.entries[catalog.entry_count], label, stem.c_str());
+  ++catalog.entry_count;
+}
+
+void preset_path(char* path, const char* stem) {
+  format_command(path, ".\\Presets\\%s%s", stem, kPresetSuffix);
+}
+
+void fall_back(SkinSettings& settings) {
+  settings.design_choice = kCustomMulti;
+  format_bounded(settings.skin_name, sizeof settings.skin_name, "%s", "Korvel Dazo Custom");
+  settings.sidebar_brightness = 63;
+}
+
+// Menu numbers outside the catalogue name no file; they load like an
+// empty entry's bare suffix would if it were missing.
+const char* entry_stem(const PresetCatalog& catalog, int32_t n) {
+  if (n < 1 || n > kCatalogSize) return nullptr;
+  return catalog.entries[n - 1].file_stem;
+}
+
 }  // namespace
 
 void list_presets(PresetCatalog& catalog) {
   std::memset(&catalog, 0, sizeof catalog);
-  for (int i = 0; i < kFixedDesigns; ++i) {
-    format_bounded(catalog.entries[i].label, sizeof catalog.entries[i].label, "%s",
-                   kDesignLabels[i]);
-  }
+  for (int i = 0; i < kFixedDesigns; ++i) set_entry(catalog.entries[i], kDesignLabels[i], "");
   catalog.entry_count = kFixedDesigns;
+  std::string pattern = std::string("*") + kPresetSuffix;
+  std::vector<std::string> names =
+      list_matching_names(native_path(".\\Presets").c_str(), pattern.c_str());
+  for (const std::string& name : names) {
+    if (catalog.entry_count == kCatalogSize) break;
+    add_preset(catalog, name);
+  }
 }
 
 void catalog_labels(const PresetCatalog& catalog, const char** labels) {
   for (int i = 0; i < catalog.entry_count; ++i) labels[i] = catalog.entries[i].label;
+}
+
+void load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings) {
+  const char* stem = entry_stem(catalog, n);
+  char path[kCommandBufferSize];
+  preset_path(path, stem != nullptr ? stem : "");
+  FILE* file = stem != nullptr ? std::fopen(native_path(path).c_str(), "rb") : nullptr;
+  if (file == nullptr) {
+    std::printf("Preset %s%s not found!", stem != nullptr ? stem : "", kPresetSuffix);
+    pause_for_enter();
+    fall_back(settings);
+    return;
+  }
+  size_t read = std::fread(settings_bytes(settings), 1, kSettingsSize, file);
+  (void)read;  // a short file replaces only its leading bytes
+  std::fclose(file);
+  if (std::memcmp(settings.version, kVersion, sizeof kVersion) != 0) {
+    std::printf("Incompatible Preset Version!");
+    fall_back(settings);
+    return;
+  }
+  format_bounded(settings.skin_name, sizeof settings.skin_name, "%s", stem);
+}
+
+void save_preset(const SkinSettings& settings) {
+  std::printf("Would you like to save this skin as a preset?:\n\n");
+  if (!ask_save_wanted()) return;
+  char path[kCommandBufferSize];
+  preset_path(path, settings.skin_name);
+  FILE* file = std::fopen(native_path(path).c_str(), "wb");
+  if (file == nullptr) {
+    std::printf("Cannot write preset %s%s!", settings.skin_name, kPresetSuffix);
+    return;
+  }
+  std::fwrite(settings_bytes(settings), 1, kSettingsSize, file);
+  std::fclose(file);
+  std::printf("Preset saved as Presets\\%s%s.  This file may be shared with other users.\n\n",
+              settings.skin_name, kPresetSuffix);
 }

@@ -3,7 +3,9 @@
 // A preset file is the settings record's 2140 bytes, named after its skin
 // with the suffix "-v11b5.kvl" in the Presets folder. The catalogue is the
 // design menu: entries 1 to 4 are the fixed designs, 5 and up the presets
-// found when the program started.
+// found when the program started. A loaded record is taken as it stands;
+// its texts that reach command lines are checked by the wizard
+// (wizard/answer_checks.h), since presets are shared between users.
 #ifndef SKINBUILDER_SETTINGS_PRESETS_H_
 #define SKINBUILDER_SETTINGS_PRESETS_H_
 
@@ -26,10 +28,26 @@ struct PresetCatalog {
 };
 
 // Fills the catalogue: the four designs, then each preset of the Presets
-// folder in the order the folder lists them.
+// folder in the order the folder lists them, 1020 at most.
 void list_presets(PresetCatalog& catalog);
 
 // The menu labels, for ask_menu. labels must hold entry_count pointers.
 void catalog_labels(const PresetCatalog& catalog, const char** labels);
+
+// The file name's suffix; it also carries the format version.
+extern const char kPresetSuffix[];
+
+// Loads the preset of menu number n over the record. A file that cannot be
+// opened (also for a number that names no preset) is reported and, after a
+// wait for ENTER, the record falls back to design 4 named "Korvel Dazo
+// Custom" with sidebar brightness 63; a file of another version is
+// reported and falls back the same way, keeping the rest it read. A file
+// shorter than the record replaces only its leading bytes. On success the
+// name is the file's name without the suffix, whatever the file holds.
+void load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings);
+
+// Offers to save the record as Presets\<skin name>-v11b5.kvl and writes it
+// when the answer is 2, replacing a file of that name.
+void save_preset(const SkinSettings& settings);
 
 #endif  // SKINBUILDER_SETTINGS_PRESETS_H_

@@ -6,10 +6,14 @@
 #include "assembly/global_adjust.h"
 #include "assembly/recolor.h"
 #include "color/modulation.h"
+#include "color/preview.h"
 #include "scripts/measure.h"
 #include "settings/presets.h"
 #include "settings/skin_settings.h"
+#include "wizard/answer_checks.h"
+#include "wizard/colour_questions.h"
 #include "wizard/prompts.h"
+#include "wizard/style_questions.h"
 
 namespace {
 
@@ -39,17 +43,32 @@ void greet() {
       "preset.\n\n");
 }
 
+// Designs 1 to 4 take their defaults; any other number loads a preset, or
+// falls back to design 4 when there is none under that number.
 void choose_design() {
   const char* labels[kCatalogSize];
   catalog_labels(catalog, labels);
   ask_menu(labels, catalog.entry_count, &settings.design_choice);
-  apply_design_defaults(settings);
+  if (settings.design_choice >= kStandardSingle && settings.design_choice <= kCustomMulti) {
+    apply_design_defaults(settings);
+    return;
+  }
+  load_preset(catalog, settings.design_choice, settings);
+  check_loaded_preset(settings);
 }
 
 // The STANDARD designs ask nothing more: their colours are the defaults.
 void prepare_standard_skin() {
   compute_modulation(settings);
   prepare_standard_folder(settings);
+}
+
+// The CUSTOM designs' question loop: every pass starts from the answers of
+// the last one, until the user accepts the preview.
+void ask_until_preview_accepted() {
+  do {
+    ask_colour_questions(settings);
+  } while (!make_preview(settings));
 }
 
 // File structure, images and scripts, the same for every design.
@@ -62,13 +81,16 @@ void build_skin() {
   customize_scripts(settings);
 }
 
-void finish() {
+void announce_ready() {
   clear_screen();
   std::printf("Your skin is now ready.\n\n");
   std::printf(
       "Move the %s folder to [vstfolder]\\ZebraHZ.data\\Support\\Themes  or "
       "[vstfolder]\\Zebra2.data\\Support\\Themes\n\n\n",
       settings.skin_name);
+}
+
+void wait_to_finish() {
   std::printf("Press ENTER to finish.\n");
   pause_for_enter();
 }
@@ -80,8 +102,19 @@ int run_wizard() {
   list_presets(catalog);
   greet();
   choose_design();
-  if (is_standard(settings)) prepare_standard_skin();
+  if (is_standard(settings)) {
+    prepare_standard_skin();
+  } else {
+    // The folder is made right after the name: each style answer lays its
+    // overlay into it at once.
+    ask_until_preview_accepted();
+    ask_skin_name(settings);
+    clear_skin_folder(settings.skin_name);
+    ask_style_questions(settings);
+  }
   build_skin();
-  finish();
+  announce_ready();
+  if (is_custom(settings)) save_preset(settings);
+  wait_to_finish();
   return 0;
 }

@@ -1,0 +1,19 @@
+// The preview of the CUSTOM designs: small preview images recoloured with
+// exactly the commands the build will apply to the skin, shown to the user,
+// followed by the question whether the result is accepted.
+//
+// The sources in skindata are never changed: each pass copies them afresh
+// into skindata\temp (singlepreview.png becomes CS1preview.png for the
+// single-colour design 3; CS1preview.png to CS4preview.png for the others),
+// recolours the copy with the section command, adds the global command when
+// global adjustments were chosen, and names the copy's path as a command of
+// its own, which makes the command interpreter open it.
+#ifndef SKINBUILDER_COLOR_PREVIEW_H_
+#define SKINBUILDER_COLOR_PREVIEW_H_
+
+#include "settings/skin_settings.h"
+
+// Runs the preview and returns true when the answer is 2 or empty (yes).
+bool make_preview(const SkinSettings& settings);
+
+#endif  // SKINBUILDER_COLOR_PREVIEW_H_

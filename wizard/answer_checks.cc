@@ -1,0 +1,202 @@
+#include "wizard/answer_checks.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "assembly/commands.h"
+#include "assembly/global_adjust.h"
+#include "color/modulation.h"
+#include "wizard/prompts.h"
+
+const char kFallbackSkinName[] = "Korvel Dazo Custom";
+
+namespace {
+
+const char kNameTooLong[] = "That name is longer than 255 characters; please choose a shorter one.";
+const char kNameBlank[] = "A skin name needs at least one character besides blanks.";
+const char kNameDots[] = "\".\" and \"..\" name existing folders; please choose another name.";
+const char kNameReserved[] =
+    "skindata and Presets are the program's own folders; please choose another name.";
+const char kNameDevice[] = "Windows reserves that name for a device; please choose another name.";
+const char kNameTrailing[] = "A skin name cannot end with a dot or a blank.";
+const char kNameCharacters[] =
+    "A skin name cannot hold \\ / : * ? \" < > | & % ^ # [ ] or control characters.";
+const char kNameCommand[] =
+    "With these advanced options that name makes an image command longer than 511 characters; "
+    "please choose a shorter one.";
+const char kOptionsCharacters[] = "Advanced options cannot hold & | < > ^ % or a double quote.";
+const char kOptionsFiles[] =
+    "Advanced options cannot make the image tool write or delete files (-write, +write, -path, "
+    "ephemeral:, msl:, registry:, ..).";
+const char kOptionsCommand[] =
+    "Those options make an image command longer than 511 characters; please shorten them.";
+const char kPresetOptionsCleared[] =
+    "The preset's advanced options were cleared: they could harm files or break a command line.";
+const char kPresetNameReplaced[] =
+    "The preset's name cannot be a folder name here; the skin is named Korvel Dazo Custom.";
+
+// The preview's global command works on this folder and file; the other
+// preview files have names of the same length.
+const char kPreviewFolder[] = "skindata\\temp";
+const char kPreviewFile[] = "CS1preview.png";
+
+const char* const kDeviceNames[] = {
+    "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
+    "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9",
+};
+
+// Option words that name files for the image tool to write; coder and
+// define prefixes that make it delete, script or relocate files; and ".."
+// anywhere, since -format builds output names by appending its argument
+// (Windows resolves "a.png\..\..\x" without a folder a.png existing).
+const char* const kFileWritingWords[] = {"-write", "+write", "-path"};
+const char* const kFileFragments[] = {"ephemeral:", "msl:", "registry:", ".."};
+
+bool equal_ignoring_case(const std::string& a, const char* b) {
+  if (a.size() != std::strlen(b)) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string lower_case(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+size_t longest_adjust_pattern() {
+  size_t longest = 0;
+  for (const char* pattern : kAdjustListA) longest = std::max(longest, std::strlen(pattern));
+  for (const char* pattern : kAdjustListB) longest = std::max(longest, std::strlen(pattern));
+  return longest;
+}
+
+// Windows takes "con", "Con.txt" and "COM1 .log" all for the device: the
+// part before the first dot, less trailing blanks, decides.
+bool is_device_name(const std::string& name) {
+  std::string base = name.substr(0, name.find('.'));
+  base.erase(base.find_last_not_of(' ') + 1);
+  for (const char* device : kDeviceNames) {
+    if (equal_ignoring_case(base, device)) return true;
+  }
+  return false;
+}
+
+bool has_unsafe_name_character(const std::string& name) {
+  for (unsigned char c : name) {
+    if (c < 0x20 || c == 0x7F || std::strchr("\\/:*?\"<>|&%^#[]", c) != nullptr) return true;
+  }
+  return false;
+}
+
+// The rules that do not depend on the rest of the record.
+const char* name_form_problem(const std::string& name) {
+  if (name.size() >= kSkinNameSize) return kNameTooLong;
+  if (name.find_last_not_of(' ') == std::string::npos) return kNameBlank;
+  if (name == "." || name == "..") return kNameDots;
+  if (equal_ignoring_case(name, "skindata") || equal_ignoring_case(name, "Presets")) {
+    return kNameReserved;
+  }
+  if (is_device_name(name)) return kNameDevice;
+  if (has_unsafe_name_character(name)) return kNameCharacters;
+  if (name.back() == '.' || name.back() == ' ') return kNameTrailing;
+  return nullptr;
+}
+
+bool writes_files(const std::string& options) {
+  std::string text = lower_case(options);
+  for (const char* fragment : kFileFragments) {
+    if (text.find(fragment) != std::string::npos) return true;
+  }
+  size_t start = 0;
+  while ((start = text.find_first_not_of(" \t", start)) != std::string::npos) {
+    size_t end = text.find_first_of(" \t", start);
+    std::string word = text.substr(start, end - start);
+    for (const char* writing : kFileWritingWords) {
+      if (word == writing) return true;
+    }
+    start = end;
+  }
+  return false;
+}
+
+void warn_and_wait(const char* warning) {
+  std::printf("\n%s\n", warning);
+  pause_for_enter();
+}
+
+bool is_standard_design(const SkinSettings& settings) {
+  return settings.design_choice == kStandardSingle || settings.design_choice == kStandardMulti;
+}
+
+}  // namespace
+
+size_t longest_global_command(const SkinSettings& settings, const char* skin_name,
+                              const char* options) {
+  // The numbers' text comes from the real command form: formatted once with
+  // every text left empty, the rest is plain insertion of the three texts.
+  // Even four numbers of the largest float leave that form far below 511.
+  SkinSettings numbers_only = settings;
+  numbers_only.advanced_options[0] = '\0';
+  char command[kCommandBufferSize];
+  format_global_command(command, numbers_only, "", "");
+  size_t base = std::strlen(command) + std::strlen(options);
+  size_t in_skin = std::strlen(skin_name) + longest_adjust_pattern();
+  size_t in_preview = std::strlen(kPreviewFolder) + std::strlen(kPreviewFile);
+  return base + std::max(in_skin, in_preview);
+}
+
+const char* skin_name_problem(const SkinSettings& settings, const char* name) {
+  std::string text(name, strnlen(name, kAnswerLineSize));
+  const char* problem = name_form_problem(text);
+  if (problem != nullptr) return problem;
+  if (settings.global_adjust == 2 &&
+      longest_global_command(settings, text.c_str(), settings.advanced_options) >=
+          kCommandBufferSize) {
+    return kNameCommand;
+  }
+  return nullptr;
+}
+
+const char* advanced_options_problem(const SkinSettings& settings, const char* options) {
+  size_t length = strnlen(options, kAdvancedOptionsSize);
+  if (length == kAdvancedOptionsSize) return kOptionsCommand;
+  std::string text(options, length);
+  if (text.find_first_of("&|<>^%\"") != std::string::npos) return kOptionsCharacters;
+  if (writes_files(text)) return kOptionsFiles;
+  if (longest_global_command(settings, settings.skin_name, text.c_str()) >= kCommandBufferSize) {
+    return kOptionsCommand;
+  }
+  return nullptr;
+}
+
+void discard_rest_of_cut_answer() {
+  // ask_text has dropped the piece's last character: the newline of a line
+  // of exactly 510 characters, or the 511th character of a longer line whose
+  // rest is still waiting. The two cannot be told apart afterwards, so a
+  // piece of full length counts as cut.
+  if (std::strlen(answer_line) != kAnswerLineSize - 2) return;
+  for (;;) {
+    read_answer_line();
+    size_t length = std::strlen(answer_line);
+    if (input_closed() || length < kAnswerLineSize - 1 || answer_line[length - 1] == '\n') return;
+  }
+}
+
+void check_loaded_preset(SkinSettings& settings) {
+  if (advanced_options_problem(settings, settings.advanced_options) != nullptr) {
+    std::memset(settings.advanced_options, 0, sizeof settings.advanced_options);
+    warn_and_wait(kPresetOptionsCleared);
+  }
+  if (is_standard_design(settings) && skin_name_problem(settings, settings.skin_name) != nullptr) {
+    format_bounded(settings.skin_name, sizeof settings.skin_name, "%s", kFallbackSkinName);
+    warn_and_wait(kPresetNameReplaced);
+  }
+}

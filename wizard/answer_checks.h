@@ -1,0 +1,51 @@
+// The safety rules for the two texts that reach command lines: the skin name
+// and the advanced image-tool options.
+//
+// Both enter command lines verbatim. The name becomes a folder that is
+// removed and refilled ("rmdir /S /Q"), the options go whole into the image
+// tool's command; and both may come from a preset that another user shared.
+// So a name is refused when it could reach another folder (".", "..",
+// skindata, Presets, a Windows device, a trailing dot or blank that Windows
+// drops), break a command line or the colour measurement (which keeps the
+// tool's report lines holding "#"), or is too long for the skin_name field.
+// Options are refused when they hold the interpreter's special characters,
+// could make the image tool write or delete files elsewhere, or would make
+// a global adjustment command longer than 511 characters. A refusal is one
+// line of text; the question shows it and asks again.
+#ifndef SKINBUILDER_WIZARD_ANSWER_CHECKS_H_
+#define SKINBUILDER_WIZARD_ANSWER_CHECKS_H_
+
+#include <cstddef>
+
+#include "settings/skin_settings.h"
+
+// The name that stands in for an unusable one when nobody can be asked.
+extern const char kFallbackSkinName[];
+
+// Length of the longest global adjustment command of the run, with this
+// skin name and options and the record's four adjustments: the skin
+// folder's command with the longest pattern, or the preview's.
+size_t longest_global_command(const SkinSettings& settings, const char* skin_name,
+                              const char* options);
+
+// nullptr when the name is fine, else the one-line reason. With global
+// adjustments chosen, a name that makes a global command too long for the
+// record's options is refused too.
+const char* skin_name_problem(const SkinSettings& settings, const char* name);
+
+// nullptr when the options are fine, else the one-line reason. options may
+// be the record's field and lack a NUL (it then counts as too long).
+const char* advanced_options_problem(const SkinSettings& settings, const char* options);
+
+// After a refused text answer: when the answer was only the first piece of
+// a longer line, reads and drops the rest, so the next try reads a fresh
+// line instead of the tail of the refused one.
+void discard_rest_of_cut_answer();
+
+// Right after a preset was read (or half read): unsafe advanced options are
+// cleared, and on the STANDARD path, where no name is asked, an unusable
+// name becomes kFallbackSkinName. Each change is told in one line, followed
+// by a wait for ENTER so it can be read before the next screen.
+void check_loaded_preset(SkinSettings& settings);
+
+#endif  // SKINBUILDER_WIZARD_ANSWER_CHECKS_H_

@@ -1,0 +1,123 @@
+#include "wizard/style_questions.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "assembly/commands.h"
+#include "assembly/file_structure.h"
+#include "wizard/answer_checks.h"
+#include "wizard/prompts.h"
+
+namespace {
+
+const char kNameFallbackAtEnd[] = "Input has ended: the skin is named Korvel Dazo Custom.";
+
+const char* const kSectionOrSelection[] = {"Color of applicable section", "Selection Color"};
+
+void ask_knob_style(SkinSettings& settings) {
+  clear_screen();
+  std::printf("Choose a knob style:\n");
+  ask_menu(kKnobStyleLabels, kKnobStyleCount, &settings.knob_style);
+  copy_style_overlay(StyleGroup::kKnob, settings.knob_style, settings.skin_name);
+}
+
+void ask_lock_icon_style(SkinSettings& settings) {
+  clear_screen();
+  std::printf("Choose a lock icon style:\n");
+  ask_menu(kLockIconStyleLabels, kLockIconStyleCount, &settings.lock_icon_style);
+  copy_style_overlay(StyleGroup::kLockIcon, settings.lock_icon_style, settings.skin_name);
+}
+
+void ask_arp_icon_style(SkinSettings& settings) {
+  clear_screen();
+  std::printf("Choose a arp icon style:\n");
+  ask_menu(kArpIconStyleLabels, kArpIconStyleCount, &settings.arp_icon_style);
+  copy_style_overlay(StyleGroup::kArpIcon, settings.arp_icon_style, settings.skin_name);
+}
+
+void ask_eq_colouring(SkinSettings& settings) {
+  clear_screen();
+  if (settings.design_choice == kCustomSingle) {
+    settings.eq_color_mode = 2;
+    std::printf("Should the EQ be multicolored or only the main color?:\n");
+    const char* const labels[] = {"Standard multicolor", "Main color only"};
+    ask_menu(labels, 2, &settings.eq_color_mode);
+  } else {
+    settings.eq_color_mode = 1;
+    std::printf("Should the EQ be multicolored or only the effects section color?:\n");
+    const char* const labels[] = {"Theme-based multicolor", "Effects color only"};
+    ask_menu(labels, 2, &settings.eq_color_mode);
+  }
+}
+
+void ask_sidebars(SkinSettings& settings) {
+  clear_screen();
+  std::printf("SIDEBAR BRIGHTNESS\n");
+  std::printf("What should the brightness of the module sidebars be?:\n");
+  ask_int("Sidebar brightness (0-255) (Default = %d): ", &settings.sidebar_brightness);
+  std::printf("\nSIDEBAR WIDTH\n");
+  std::printf("What should the width of the module sidebars be?:\n");
+  ask_float("Sidebar width (Default = %g): ", &settings.sidebar_width);
+  std::printf("\nSIDEBAR COLOR\n");
+  std::printf(
+      "Should the sidebars be the same color as the applicable section or the Selection "
+      "Color?:\n");
+  ask_menu(kSectionOrSelection, 2, &settings.sidebar_color_mode);
+}
+
+void ask_tab_colour(SkinSettings& settings) {
+  clear_screen();
+  std::printf(
+      "Should tabs (main tab, bottom tab, etc.) be the same color as the applicable section or "
+      "the Selection Color?:\n");
+  ask_menu(kSectionOrSelection, 2, &settings.tab_color_mode);
+}
+
+void ask_flow_mod(SkinSettings& settings) {
+  clear_screen();
+  std::printf(
+      "Use quintaris's \"flow\" mod (replace certain colors with the Selection Color?):\n\n");
+  const char* const labels[] = {"No", "Yes"};
+  ask_menu(labels, 2, &settings.flow_mod);
+}
+
+void set_skin_name(SkinSettings& settings, const char* name) {
+  format_bounded(settings.skin_name, sizeof settings.skin_name, "%s", name);
+}
+
+}  // namespace
+
+void ask_skin_name(SkinSettings& settings) {
+  clear_screen();
+  std::printf("What would you like to name the skin?\n\n");
+  for (;;) {
+    // A scratch line, not the field: a refused answer must not overwrite
+    // the default, and a too-long one must reach the check whole.
+    char scratch[kAnswerLineSize];
+    format_bounded(scratch, sizeof scratch, "%s", settings.skin_name);
+    bool typed = ask_text("(Default = %s)\n: ", scratch, sizeof scratch);
+    const char* problem = skin_name_problem(settings, scratch);
+    if (problem == nullptr) {
+      set_skin_name(settings, scratch);
+      return;
+    }
+    std::printf("%s\n", problem);
+    if (typed) {
+      discard_rest_of_cut_answer();
+    } else if (input_closed()) {
+      std::printf("%s\n", kNameFallbackAtEnd);
+      set_skin_name(settings, kFallbackSkinName);
+      return;
+    }
+  }
+}
+
+void ask_style_questions(SkinSettings& settings) {
+  ask_knob_style(settings);
+  ask_lock_icon_style(settings);
+  ask_arp_icon_style(settings);
+  ask_eq_colouring(settings);
+  ask_sidebars(settings);
+  ask_tab_colour(settings);
+  ask_flow_mod(settings);
+}

@@ -1,0 +1,155 @@
+#include "wizard/style_questions.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "wizard/dialogue_test_support.h"
+
+namespace {
+
+std::string overlay(const char* group, const char* folder, const char* skin) {
+  return std::string("xcopy /y /q /e \".\\skindata\\") + group + "\\" + folder +
+         "\\Images\" \".\\" + skin + "\\Images\\\" >NUL";
+}
+
+const char kMultiStyleScreens[] =
+    "Choose a knob style:\n"
+    "1: Massive X Style (default)\n2: Bazille Dazo Style\n3: Bitwig Style\n4: Dune Style\n"
+    "5: Factory Style\n6: Dazo Style\n7: Live Style\n8: Phase Plant Style\n9: ZebraHZ Style\n"
+    "10: Rapid Style\n11: DrumComputer Color Style\n12: DrumComputer Dark Style\n"
+    "13: SimpleSquare Style\n14: SimpleCircle Style\n15: SimpleRing Style\n16: Trimmer Style\n: "
+    "Choose a lock icon style:\n"
+    "1: Pause symbol (default)\n2: Dot\n3: Hero\n4: Key\n5: \"No\" symbol\n6: Stop sign\n"
+    "7: Vantrelo Lock\n8: Korvel Lock\n9: Pause symbol filled\n: "
+    "Choose a arp icon style:\n"
+    "1: Korvel Clarity (default)\n2: U-he Standard\n3: Dice Standard\n: "
+    "Should the EQ be multicolored or only the effects section color?:\n"
+    "1: Theme-based multicolor (default)\n2: Effects color only\n: "
+    "SIDEBAR BRIGHTNESS\nWhat should the brightness of the module sidebars be?:\n"
+    "Sidebar brightness (0-255) (Default = 63): "
+    "\nSIDEBAR WIDTH\nWhat should the width of the module sidebars be?:\n"
+    "Sidebar width (Default = 2): "
+    "\nSIDEBAR COLOR\n"
+    "Should the sidebars be the same color as the applicable section or the Selection Color?:\n"
+    "1: Color of applicable section (default)\n2: Selection Color\n: "
+    "Should tabs (main tab, bottom tab, etc.) be the same color as the applicable section or the "
+    "Selection Color?:\n"
+    "1: Color of applicable section (default)\n2: Selection Color\n: "
+    "Use quintaris's \"flow\" mod (replace certain colors with the Selection Color?):\n\n"
+    "1: No (default)\n2: Yes\n: ";
+
+class StyleQuestionsTest : public DialogueTest {
+ protected:
+  void SetUp() override {
+    DialogueTest::SetUp();
+    settings_.design_choice = kCustomMulti;
+    apply_design_defaults(settings_);
+  }
+  // The commands without the screen clearing.
+  std::vector<std::string> copies() const {
+    std::vector<std::string> lines;
+    for (const std::string& line : commands()) {
+      if (line != "cls") lines.push_back(line);
+    }
+    return lines;
+  }
+};
+
+TEST_F(StyleQuestionsTest, EnterEverywhereKeepsTheDefaultsAndCopiesTheDefaultKnob) {
+  feed(std::string(10, '\n'));
+  ask_style_questions(settings_);
+  EXPECT_EQ(kMultiStyleScreens, printed());
+  EXPECT_EQ(7, static_cast<int>(commands().size() - copies().size()));  // a screen per question
+  std::vector<std::string> expected = {overlay("Knobs", "Massive X Style", "Korvel Dazo Custom")};
+  EXPECT_EQ(expected, copies());
+  EXPECT_EQ(1, settings_.eq_color_mode);
+  EXPECT_EQ(63, settings_.sidebar_brightness);
+  EXPECT_FLOAT_EQ(2.0f, settings_.sidebar_width);
+  EXPECT_EQ(1, settings_.sidebar_color_mode);
+  EXPECT_EQ(1, settings_.tab_color_mode);
+  EXPECT_EQ(1, settings_.flow_mod);
+}
+
+TEST_F(StyleQuestionsTest, ChosenStylesCopyTheirOverlaysAndOtherAnswersAreStored) {
+  std::strcpy(settings_.skin_name, "My Skin");
+  feed("5\n5\n3\n2\n200\n3.5\n2\n2\n2\n");
+  ask_style_questions(settings_);
+  std::vector<std::string> expected = {
+      overlay("Knobs", "Factory Style", "My Skin"),
+      overlay("LockIcons", "No Sign", "My Skin"),
+      overlay("AltArp", "Dice", "My Skin"),
+  };
+  EXPECT_EQ(expected, copies());
+  EXPECT_EQ(2, settings_.eq_color_mode);
+  EXPECT_EQ(200, settings_.sidebar_brightness);
+  EXPECT_FLOAT_EQ(3.5f, settings_.sidebar_width);
+  EXPECT_EQ(2, settings_.sidebar_color_mode);
+  EXPECT_EQ(2, settings_.tab_color_mode);
+  EXPECT_EQ(2, settings_.flow_mod);
+
+  // Numbers outside a menu are stored as typed and copy nothing; lock and
+  // arp style 1 are the template's own and copy nothing either.
+  recorded_commands().clear();
+  feed("17\n1\n1\n");
+  ask_style_questions(settings_);
+  EXPECT_TRUE(copies().empty());
+  EXPECT_EQ(17, settings_.knob_style);
+}
+
+TEST_F(StyleQuestionsTest, TheEqQuestionResetsItsFieldByDesign) {
+  settings_.eq_color_mode = 2;  // as a preset may hold it
+  feed(std::string(10, '\n'));
+  ask_style_questions(settings_);
+  EXPECT_NE(std::string::npos, printed().find("1: Theme-based multicolor (default)\n"));
+  EXPECT_EQ(1, settings_.eq_color_mode);
+
+  settings_.design_choice = kCustomSingle;
+  settings_.eq_color_mode = 1;
+  feed(std::string(10, '\n'));
+  ask_style_questions(settings_);
+  EXPECT_NE(std::string::npos,
+            printed().find("Should the EQ be multicolored or only the main color?:\n"
+                           "1: Standard multicolor\n2: Main color only (default)\n: "));
+  EXPECT_EQ(2, settings_.eq_color_mode);
+}
+
+TEST_F(StyleQuestionsTest, NameQuestionRefusesUnsafeNamesAndAsksAgain) {
+  feed("..\n" + std::string(600, 'n') + "\nskindata\nMy  Skin\n");
+  ask_skin_name(settings_);
+  EXPECT_EQ(
+      "What would you like to name the skin?\n\n"
+      "(Default = Korvel Dazo Custom)\n: "
+      "\".\" and \"..\" name existing folders; please choose another name.\n"
+      "(Default = Korvel Dazo Custom)\n: "
+      "That name is longer than 255 characters; please choose a shorter one.\n"
+      "(Default = Korvel Dazo Custom)\n: "
+      "skindata and Presets are the program's own folders; please choose another name.\n"
+      "(Default = Korvel Dazo Custom)\n: ",
+      printed());
+  EXPECT_EQ(std::vector<std::string>{"cls"}, commands());
+  EXPECT_STREQ("My  Skin", settings_.skin_name);
+
+  feed("\n");  // ENTER keeps a usable default
+  ask_skin_name(settings_);
+  EXPECT_STREQ("My  Skin", settings_.skin_name);
+}
+
+TEST_F(StyleQuestionsTest, AnUnusableDefaultNeedsATypedNameOrGivesWayAtEndOfInput) {
+  std::strcpy(settings_.skin_name, "a&b");  // a preset's file name
+  feed("\nOcean\n");
+  ask_skin_name(settings_);
+  EXPECT_STREQ("Ocean", settings_.skin_name);
+  EXPECT_NE(std::string::npos, printed().find("(Default = a&b)\n: A skin name cannot hold"));
+
+  std::strcpy(settings_.skin_name, "..");
+  feed("");
+  ask_skin_name(settings_);
+  EXPECT_STREQ("Korvel Dazo Custom", settings_.skin_name);
+  EXPECT_NE(std::string::npos,
+            printed().find("Input has ended: the skin is named Korvel Dazo Custom.\n"));
+}
+
+}  // namespace
