@@ -134,6 +134,7 @@ class CustomDesignRun : public ::testing::Test {
     skin_ = folder_ + "/My Custom Skin";
     preset_ = folder_ + "/Presets/My Custom Skin-v11b5.kvl";
   }
+  void TearDown() override { fs::remove_all(folder_); }
   std::string folder_;
   std::string skin_;
   std::string preset_;

@@ -122,6 +122,7 @@ TEST_F(PresetEdges, HostileNamesAreRefusedAndTouchNothingOutsideTheSkin) {
   EXPECT_EQ(1u, count_of(run.output, "Clearing any existing folder"));
   EXPECT_TRUE(file_exists(ws.run + "/Safe Name/Scripts/ZebraHZ.txt"));
   EXPECT_EQ("", changes(before, listing(ws.root, changeable)));
+  fs::remove_all(ws.root);
 }
 
 TEST_F(PresetEdges, UnusablePresetNamesNeverNameTheFolder) {
@@ -156,6 +157,7 @@ TEST_F(PresetEdges, UnusablePresetNamesNeverNameTheFolder) {
         << c.stem;
     EXPECT_TRUE(file_exists(ws.run + "/Korvel Dazo Custom/Scripts/ZebraHZ.txt")) << c.stem;
     EXPECT_EQ("", changes(before, listing(ws.root, changeable))) << c.stem;
+    fs::remove_all(ws.root);
   }
 }
 
@@ -206,6 +208,7 @@ TEST_F(PresetEdges, VersionsShortFilesLetterCaseAndNumbersBeyondTheCatalogue) {
       EXPECT_NE(std::string::npos, run.output.find(text)) << c.file_name << ": " << text;
     }
     EXPECT_TRUE(file_exists(ws.run + "/" + c.folder + "/Scripts/ZebraHZ.txt")) << c.file_name;
+    fs::remove_all(ws.root);
   }
 }
 
