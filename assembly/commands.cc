@@ -45,6 +45,14 @@ int format_bounded(char* buffer, size_t size, const char* format, ...) {
   return length;
 }
 
+size_t command_length(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  int length = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  return length < 0 ? 0 : static_cast<size_t>(length);
+}
+
 void format_command(char* buffer, const char* format, ...) {
   va_list args;
   va_start(args, format);

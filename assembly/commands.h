@@ -28,6 +28,10 @@ constexpr size_t kCommandBufferSize = 512;
 int format_bounded(char* buffer, size_t size, const char* format, ...)
     SKINBUILDER_PRINTF(3, 4);
 
+// The length the formatted text would have, however long. Checks of user
+// answers use it to find commands that would not fit before they are made.
+size_t command_length(const char* format, ...) SKINBUILDER_PRINTF(1, 2);
+
 // format_bounded into a kCommandBufferSize buffer. When the line would not
 // fit, the buffer is left empty and one line says which command was skipped;
 // run_command then does nothing with it.

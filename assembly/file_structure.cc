@@ -1,5 +1,6 @@
 #include "assembly/file_structure.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -100,6 +101,12 @@ const char* style_base(StyleGroup group) {
   return "Knobs";
 }
 
+// The clone commands name the skin folder twice, so they are the first to
+// outgrow the command buffer as the skin name gets longer.
+const char kCloneFolderCommand[] =
+    "xcopy /y /q /e \".\\%s\\Images\\Animations\\%s\"  \".\\%s\\Images\\Animations\\%s\\\" >NUL";
+const char kCloneFilesCommand[] = "xcopy /y /q \".\\%s\\%s\\%s\"  \".\\%s\\%s\\%s\" >NUL";
+
 // Copies name into buffer and replaces its first "CS1" by tag. Tags and
 // "CS1" have the same length, so the name keeps its length.
 void retag(char* buffer, const char* name, const char* tag) {
@@ -112,8 +119,8 @@ void clone_files(const FileClone& clone, const char* skin_name) {
   char pattern[kCommandBufferSize];
   retag(pattern, clone.pattern, clone.tag);
   char command[kCommandBufferSize];
-  format_command(command, "xcopy /y /q \".\\%s\\%s\\%s\"  \".\\%s\\%s\\%s\" >NUL", skin_name,
-                 clone.folder, clone.pattern, skin_name, clone.folder, pattern);
+  format_command(command, kCloneFilesCommand, skin_name, clone.folder, clone.pattern, skin_name,
+                 clone.folder, pattern);
   run_command(command);
 }
 
@@ -147,10 +154,7 @@ int clone_animation_folder(const char* source, const char* skin_name, const char
   char name[kCommandBufferSize];
   retag(name, source, tag);
   char command[kCommandBufferSize];
-  format_command(command,
-                 "xcopy /y /q /e \".\\%s\\Images\\Animations\\%s\"  "
-                 "\".\\%s\\Images\\Animations\\%s\\\" >NUL",
-                 skin_name, source, skin_name, name);
+  format_command(command, kCloneFolderCommand, skin_name, source, skin_name, name);
   run_command(command);
   format_command(command, "ren \".\\%s\\Images\\Animations\\%s\\%s*.png\"  \"%s*.png\" >NUL",
                  skin_name, name, source, name);
@@ -165,6 +169,21 @@ int build_file_structure(const SkinSettings& settings) {
   }
   for (const FileClone& clone : kFileClones) clone_files(clone, settings.skin_name);
   return 1;
+}
+
+size_t longest_clone_command(const char* skin_name) {
+  size_t longest = 0;
+  for (const AnimationClone& clone : kAnimationClones) {
+    // A clone's name has the length of its source.
+    longest = std::max(longest, command_length(kCloneFolderCommand, skin_name, clone.source,
+                                               skin_name, clone.source));
+  }
+  for (const FileClone& clone : kFileClones) {
+    longest = std::max(longest, command_length(kCloneFilesCommand, skin_name, clone.folder,
+                                               clone.pattern, skin_name, clone.folder,
+                                               clone.pattern));
+  }
+  return longest;
 }
 
 void construct_file_structure(const SkinSettings& settings) {

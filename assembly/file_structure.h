@@ -71,4 +71,8 @@ int build_file_structure(const SkinSettings& settings);
 // screen first).
 void construct_file_structure(const SkinSettings& settings);
 
+// Length of the longest clone command for this skin name, which may exceed
+// the command buffer: the clones name the skin folder twice.
+size_t longest_clone_command(const char* skin_name);
+
 #endif  // SKINBUILDER_ASSEMBLY_FILE_STRUCTURE_H_

@@ -27,11 +27,21 @@ constexpr HostValue kHostValues[] = {
     {"OVL1WID", "110.00", "84.00"},
 };
 
+const char kScriptPath[] = ".\\%s\\Scripts\\%s.txt";
+const char kCopyScriptCommand[] = "copy /y \"%s\" \"%s\" >NUL";
+
 void script_path(char* path, const char* skin_name, const char* base_name) {
-  format_command(path, ".\\%s\\Scripts\\%s.txt", skin_name, base_name);
+  format_command(path, kScriptPath, skin_name, base_name);
 }
 
 }  // namespace
+
+size_t longest_host_script_command(const char* skin_name) {
+  // Both paths are plain insertions into the copy command.
+  return command_length(kCopyScriptCommand, "", "") +
+         command_length(kScriptPath, skin_name, "Template") +
+         command_length(kScriptPath, skin_name, "ZebraHZ");
+}
 
 void customize_host_scripts(const char* skin_name) {
   char zebra2[kCommandBufferSize];
@@ -42,9 +52,9 @@ void customize_host_scripts(const char* skin_name) {
   script_path(template_script, skin_name, "Template");
 
   char line[kCommandBufferSize];
-  format_command(line, "copy /y \"%s\" \"%s\" >NUL", template_script, zebra2);
+  format_command(line, kCopyScriptCommand, template_script, zebra2);
   run_command(line);
-  format_command(line, "copy /y \"%s\" \"%s\" >NUL", template_script, zebra_hz);
+  format_command(line, kCopyScriptCommand, template_script, zebra_hz);
   run_command(line);
   format_command(line, "del \"%s\"", template_script);
   run_command(line);

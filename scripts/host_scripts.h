@@ -9,6 +9,12 @@
 #ifndef SKINBUILDER_SCRIPTS_HOST_SCRIPTS_H_
 #define SKINBUILDER_SCRIPTS_HOST_SCRIPTS_H_
 
+#include <cstddef>
+
 void customize_host_scripts(const char* skin_name);
+
+// Length of the longer script copy command for this skin name, which may
+// exceed the command buffer: the copies name the skin folder twice.
+size_t longest_host_script_command(const char* skin_name);
 
 #endif  // SKINBUILDER_SCRIPTS_HOST_SCRIPTS_H_

@@ -101,6 +101,10 @@ void apply_design_defaults(SkinSettings& settings) {
   }
 }
 
+bool is_standard(const SkinSettings& settings) {
+  return settings.design_choice == kStandardSingle || settings.design_choice == kStandardMulti;
+}
+
 bool is_multicolor(const SkinSettings& settings) {
   return settings.design_choice == kStandardMulti || settings.design_choice == kCustomMulti;
 }

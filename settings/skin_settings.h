@@ -77,6 +77,7 @@ void init_settings(SkinSettings& settings);
 void apply_design_defaults(SkinSettings& settings);
 
 // The design's properties that steer the stages.
+bool is_standard(const SkinSettings& settings);    // designs 1 and 2
 bool is_multicolor(const SkinSettings& settings);  // designs 2 and 4
 bool is_custom(const SkinSettings& settings);      // designs 3 and up
 

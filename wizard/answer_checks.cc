@@ -7,8 +7,10 @@
 #include <string>
 
 #include "assembly/commands.h"
+#include "assembly/file_structure.h"
 #include "assembly/global_adjust.h"
 #include "color/modulation.h"
+#include "scripts/host_scripts.h"
 #include "wizard/prompts.h"
 
 const char kFallbackSkinName[] = "Korvel Dazo Custom";
@@ -25,8 +27,7 @@ const char kNameTrailing[] = "A skin name cannot end with a dot or a blank.";
 const char kNameCharacters[] =
     "A skin name cannot hold \\ / : * ? \" < > | & % ^ # [ ] or control characters.";
 const char kNameCommand[] =
-    "With these advanced options that name makes an image command longer than 511 characters; "
-    "please choose a shorter one.";
+    "That name would make a command longer than 511 characters; please choose a shorter one.";
 const char kOptionsCharacters[] = "Advanced options cannot hold & | < > ^ % or a double quote.";
 const char kOptionsFiles[] =
     "Advanced options cannot make the image tool write or delete files (-write, +write, -path, "
@@ -132,10 +133,6 @@ void warn_and_wait(const char* warning) {
   pause_for_enter();
 }
 
-bool is_standard_design(const SkinSettings& settings) {
-  return settings.design_choice == kStandardSingle || settings.design_choice == kStandardMulti;
-}
-
 }  // namespace
 
 size_t longest_global_command(const SkinSettings& settings, const char* skin_name,
@@ -153,15 +150,23 @@ size_t longest_global_command(const SkinSettings& settings, const char* skin_nam
   return base + std::max(in_skin, in_preview);
 }
 
+size_t longest_command_with_name(const SkinSettings& settings, const char* skin_name) {
+  // Every other command names the skin folder once and has a fixed part
+  // short enough for any name that fits skin_name.
+  size_t longest = longest_host_script_command(skin_name);
+  if (is_multicolor(settings)) longest = std::max(longest, longest_clone_command(skin_name));
+  if (settings.global_adjust == 2) {
+    longest = std::max(longest,
+                       longest_global_command(settings, skin_name, settings.advanced_options));
+  }
+  return longest;
+}
+
 const char* skin_name_problem(const SkinSettings& settings, const char* name) {
   std::string text(name, strnlen(name, kAnswerLineSize));
   const char* problem = name_form_problem(text);
   if (problem != nullptr) return problem;
-  if (settings.global_adjust == 2 &&
-      longest_global_command(settings, text.c_str(), settings.advanced_options) >=
-          kCommandBufferSize) {
-    return kNameCommand;
-  }
+  if (longest_command_with_name(settings, text.c_str()) >= kCommandBufferSize) return kNameCommand;
   return nullptr;
 }
 
@@ -178,16 +183,7 @@ const char* advanced_options_problem(const SkinSettings& settings, const char* o
 }
 
 void discard_rest_of_cut_answer() {
-  // ask_text has dropped the piece's last character: the newline of a line
-  // of exactly 510 characters, or the 511th character of a longer line whose
-  // rest is still waiting. The two cannot be told apart afterwards, so a
-  // piece of full length counts as cut.
-  if (std::strlen(answer_line) != kAnswerLineSize - 2) return;
-  for (;;) {
-    read_answer_line();
-    size_t length = std::strlen(answer_line);
-    if (input_closed() || length < kAnswerLineSize - 1 || answer_line[length - 1] == '\n') return;
-  }
+  while (answer_was_cut()) read_answer_line();
 }
 
 void check_loaded_preset(SkinSettings& settings) {
@@ -195,7 +191,7 @@ void check_loaded_preset(SkinSettings& settings) {
     std::memset(settings.advanced_options, 0, sizeof settings.advanced_options);
     warn_and_wait(kPresetOptionsCleared);
   }
-  if (is_standard_design(settings) && skin_name_problem(settings, settings.skin_name) != nullptr) {
+  if (is_standard(settings) && skin_name_problem(settings, settings.skin_name) != nullptr) {
     format_bounded(settings.skin_name, sizeof settings.skin_name, "%s", kFallbackSkinName);
     warn_and_wait(kPresetNameReplaced);
   }

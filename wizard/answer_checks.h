@@ -28,9 +28,12 @@ extern const char kFallbackSkinName[];
 size_t longest_global_command(const SkinSettings& settings, const char* skin_name,
                               const char* options);
 
-// nullptr when the name is fine, else the one-line reason. With global
-// adjustments chosen, a name that makes a global command too long for the
-// record's options is refused too.
+// Length of the longest command of the run with this skin name and the
+// record's design, adjustments and options.
+size_t longest_command_with_name(const SkinSettings& settings, const char* skin_name);
+
+// nullptr when the name is fine, else the one-line reason. A name that
+// would make any command of the run longer than 511 characters is refused.
 const char* skin_name_problem(const SkinSettings& settings, const char* name);
 
 // nullptr when the options are fine, else the one-line reason. options may

@@ -5,8 +5,11 @@
 #include <cstring>
 #include <string>
 
+#include "assembly/file_structure.h"
 #include "assembly/global_adjust.h"
+#include "assembly/recolor.h"
 #include "color/modulation.h"
+#include "scripts/measure.h"
 #include "wizard/dialogue_test_support.h"
 
 namespace {
@@ -29,7 +32,6 @@ TEST(SkinNameRules, RefusesNamesThatReachOtherFoldersOrBreakCommandLines) {
   for (const char* name : accepted) {
     EXPECT_EQ(nullptr, skin_name_problem(settings, name)) << "[" << name << "]";
   }
-  EXPECT_EQ(nullptr, skin_name_problem(settings, std::string(255, 'n').c_str()));
   const char* too_long = skin_name_problem(settings, std::string(256, 'n').c_str());
   ASSERT_NE(nullptr, too_long);
   EXPECT_NE(nullptr, std::strstr(too_long, "255"));
@@ -37,6 +39,40 @@ TEST(SkinNameRules, RefusesNamesThatReachOtherFoldersOrBreakCommandLines) {
   for (const char* name : refused) {
     const char* reason = skin_name_problem(settings, name);
     EXPECT_EQ(nullptr, std::strchr(reason, '\n')) << reason;
+  }
+}
+
+// Runs every stage that composes commands with the record's name, with
+// commands recorded, and tells whether any line was skipped as too long.
+bool some_command_was_skipped(const SkinSettings& settings) {
+  testing::internal::CaptureStdout();
+  clear_skin_folder(settings.skin_name);
+  copy_style_overlay(StyleGroup::kKnob, 11, settings.skin_name);  // the longest style folder
+  construct_file_structure(settings);
+  recolor_skin(settings);
+  adjust_skin_globally(settings);
+  customize_scripts(settings);
+  std::string printed = testing::internal::GetCapturedStdout();
+  for (const std::string& line : recorded_commands()) EXPECT_LT(line.size(), kCommandBufferSize);
+  return printed.find("Skipped a command") != std::string::npos;
+}
+
+// The longest name that the rules let through makes every command of the
+// run fit, and one character more would have made one too long.
+TEST_F(WorkingFolderTest, LongestAcceptedNameFitsEveryCommandOfTheRun) {
+  for (int design : {kCustomSingle, kCustomMulti}) {
+    settings_.design_choice = design;
+    settings_.global_adjust = 2;
+    std::strcpy(settings_.advanced_options, "-sharpen 0x1");
+    size_t longest = 0;
+    for (size_t n = 1; n < kSkinNameSize; ++n) {
+      if (skin_name_problem(settings_, std::string(n, 'n').c_str()) == nullptr) longest = n;
+    }
+    ASSERT_GT(longest, 150u) << design;
+    std::strcpy(settings_.skin_name, std::string(longest, 'n').c_str());
+    EXPECT_FALSE(some_command_was_skipped(settings_)) << design;
+    std::strcpy(settings_.skin_name, std::string(longest + 1, 'n').c_str());
+    EXPECT_TRUE(some_command_was_skipped(settings_)) << design;
   }
 }
 

@@ -21,10 +21,6 @@ namespace {
 SkinSettings settings;
 PresetCatalog catalog;
 
-bool is_standard(const SkinSettings& s) {
-  return s.design_choice == kStandardSingle || s.design_choice == kStandardMulti;
-}
-
 void greet() {
   clear_screen();
   std::printf("Welcome to the Korvel Dazo Zebra2/HZ Skin Builder\n\n");

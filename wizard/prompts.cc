@@ -16,6 +16,7 @@ bool input_ended = false;
 // True when the last read ended at end of input without a newline; such a
 // last line has no line break for ask_text to remove.
 bool last_piece_unterminated = false;
+bool last_piece_cut = false;
 
 FILE* input() { return answer_input != nullptr ? answer_input : stdin; }
 
@@ -62,10 +63,13 @@ void set_answer_input(FILE* stream) {
 
 bool input_closed() { return input_ended; }
 
+bool answer_was_cut() { return last_piece_cut; }
+
 void read_answer_line() {
   std::fflush(stdout);
   answer_line[0] = '\0';
   last_piece_unterminated = false;
+  last_piece_cut = false;
   if (input_ended) return;
   if (std::fgets(answer_line, sizeof answer_line, input()) == nullptr) {
     answer_line[0] = '\0';
@@ -75,6 +79,7 @@ void read_answer_line() {
   size_t length = std::strlen(answer_line);
   bool has_newline = length > 0 && answer_line[length - 1] == '\n';
   if (!has_newline && length < sizeof answer_line - 1) last_piece_unterminated = true;
+  if (!has_newline && length == sizeof answer_line - 1) last_piece_cut = true;
 }
 
 bool convert_int(const char* line, int32_t* field) {

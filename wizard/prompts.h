@@ -24,6 +24,10 @@ extern char answer_line[kAnswerLineSize];
 // answer_line becomes empty and stays so.
 void read_answer_line();
 
+// True when the last line read was longer than the buffer: answer_line
+// holds its first piece and the rest waits on standard input.
+bool answer_was_cut();
+
 // True once standard input has ended.
 bool input_closed();
 
