@@ -1,9 +1,10 @@
+#include "platform/image_viewer.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "platform/image_viewer.h"
 #include "platform/launcher.h"
 #include "platform/terminal_image.h"
 
@@ -27,7 +28,9 @@ void draw_in_terminal(const char* path) {
   RgbaImage image;
   if (!read_image_pixels(path, image)) return;
   TerminalSize size = terminal_size(1);
-  write_text(1, half_block_text(image, size.columns, size.rows));
+  // The program's progress text leaves the cursor inside a line; the image
+  // starts on a line of its own so that its rows are not shifted.
+  write_text(1, "\n" + half_block_text(image, size.columns, size.rows));
 }
 
 }  // namespace
