@@ -59,7 +59,8 @@ void format_command(char* buffer, const char* format, ...) {
   va_list again;
   va_copy(again, args);
   int length = format_whole(buffer, kCommandBufferSize, format, args);
-  if (length < 0 || static_cast<size_t>(length) >= kCommandBufferSize) report_skipped(format, again);
+  if (length < 0 || static_cast<size_t>(length) >= kCommandBufferSize)
+    report_skipped(format, again);
   va_end(again);
   va_end(args);
 }

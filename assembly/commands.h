@@ -25,8 +25,7 @@ constexpr size_t kCommandBufferSize = 512;
 // Formats into buffer[size] like snprintf and returns the number of
 // characters the full text has. A text that does not fit is never kept cut:
 // the buffer is left empty instead, so callers can tell by an empty result.
-int format_bounded(char* buffer, size_t size, const char* format, ...)
-    SKINBUILDER_PRINTF(3, 4);
+int format_bounded(char* buffer, size_t size, const char* format, ...) SKINBUILDER_PRINTF(3, 4);
 
 // The length the formatted text would have, however long. Checks of user
 // answers use it to find commands that would not fit before they are made.

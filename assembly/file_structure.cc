@@ -179,9 +179,9 @@ size_t longest_clone_command(const char* skin_name) {
                                                skin_name, clone.source));
   }
   for (const FileClone& clone : kFileClones) {
-    longest = std::max(longest, command_length(kCloneFilesCommand, skin_name, clone.folder,
-                                               clone.pattern, skin_name, clone.folder,
-                                               clone.pattern));
+    longest =
+        std::max(longest, command_length(kCloneFilesCommand, skin_name, clone.folder, clone.pattern,
+                                         skin_name, clone.folder, clone.pattern));
   }
   return longest;
 }

@@ -1,10 +1,9 @@
-#include "platform/image_viewer.h"
-
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "platform/image_viewer.h"
 #include "platform/launcher.h"
 #include "platform/terminal_image.h"
 

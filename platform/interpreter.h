@@ -9,7 +9,8 @@
 //   - otherwise a program, started with the remaining words as its arguments,
 //     no shell in between (platform/launcher.h), and waited for. Words that
 //     begin with ".\" are paths in the working folder (platform/paths.h);
-//     all others reach the program unchanged.
+//     all others reach the program unchanged. The image tool with a
+//     wildcard may run as several processes at once (platform/image_jobs.h).
 // The stage's redirections apply to all three. A program that cannot be
 // started gets cmd's "is not recognized" message and the line ends there;
 // no line, however malformed, stops the caller.

@@ -7,6 +7,7 @@
 
 #include "platform/builtins.h"
 #include "platform/command_line.h"
+#include "platform/image_jobs.h"
 #include "platform/image_viewer.h"
 #include "platform/interpreter.h"
 #include "platform/launcher.h"
@@ -77,7 +78,9 @@ std::string program_path(const std::string& word) {
 void run_program_words(const std::vector<CommandWord>& words, const StandardStreams& streams) {
   std::vector<std::string> arguments = {program_path(words[0].text)};
   for (size_t i = 1; i < words.size(); ++i) arguments.push_back(program_argument(words[i].text));
-  if (run_program(arguments, streams) < 0) {
+  bool image_tool = is_image_tool(words[0].text);
+  int started = image_tool ? run_image_tool(arguments, streams) : run_program(arguments, streams);
+  if (started < 0) {
     write_text(streams.error, "'" + words[0].typed +
                                   "' is not recognized as an internal or external command,\n"
                                   "operable program or batch file.\n");

@@ -1,3 +1,5 @@
 #include "platform/native_path.h"
 
-std::string native_path(const char* path) { return path; }
+std::string native_path(const char* path) {
+  return path;
+}

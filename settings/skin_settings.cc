@@ -126,4 +126,6 @@ const uint8_t* settings_bytes(const SkinSettings& settings) {
   return reinterpret_cast<const uint8_t*>(&settings);
 }
 
-uint8_t* settings_bytes(SkinSettings& settings) { return reinterpret_cast<uint8_t*>(&settings); }
+uint8_t* settings_bytes(SkinSettings& settings) {
+  return reinterpret_cast<uint8_t*>(&settings);
+}

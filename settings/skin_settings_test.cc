@@ -26,14 +26,14 @@ TEST(SkinSettings, NewRecordByteImage) {
   for (size_t i = 36; i < 292; ++i) ASSERT_EQ(0, bytes[i]) << "skin_name at " << i;
   for (size_t i = 1116; i < kSettingsSize; ++i) ASSERT_EQ(0, bytes[i]) << "options at " << i;
 
-  EXPECT_EQ(1, int_at(bytes, 0));        // design_choice
+  EXPECT_EQ(1, int_at(bytes, 0));                                // design_choice
   EXPECT_EQ(0, std::memcmp(bytes + 16, "\x00\x00\x00\x40", 4));  // sidebar_width 2.0
-  EXPECT_EQ(87, int_at(bytes, 896));     // cs1 red
-  EXPECT_EQ(236, int_at(bytes, 904));    // cs1 blue
-  EXPECT_EQ(221, int_at(bytes, 956));    // cs4 red
-  EXPECT_EQ(216, int_at(bytes, 976));    // sel_red
-  EXPECT_EQ(62, int_at(bytes, 984));     // sel_blue
-  EXPECT_EQ(1, int_at(bytes, 1112));     // global_adjust
+  EXPECT_EQ(87, int_at(bytes, 896));                             // cs1 red
+  EXPECT_EQ(236, int_at(bytes, 904));                            // cs1 blue
+  EXPECT_EQ(221, int_at(bytes, 956));                            // cs4 red
+  EXPECT_EQ(216, int_at(bytes, 976));                            // sel_red
+  EXPECT_EQ(62, int_at(bytes, 984));                             // sel_blue
+  EXPECT_EQ(1, int_at(bytes, 1112));                             // global_adjust
 }
 
 TEST(SkinSettings, GlobalAdjustmentsLieInHueSaturationBrightnessContrastOrder) {

@@ -87,4 +87,6 @@ std::string read_file(const std::string& path) {
   return text.str();
 }
 
-bool file_exists(const std::string& path) { return fs::exists(path); }
+bool file_exists(const std::string& path) {
+  return fs::exists(path);
+}

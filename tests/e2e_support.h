@@ -6,8 +6,8 @@
 #include <string>
 
 struct WizardRun {
-  int exit_code = -1;   // -1 when the program did not end by itself
-  std::string output;   // standard output and standard error, interleaved
+  int exit_code = -1;  // -1 when the program did not end by itself
+  std::string output;  // standard output and standard error, interleaved
 };
 
 // A new empty folder under the system's temporary folder.

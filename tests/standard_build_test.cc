@@ -2,12 +2,12 @@
 // with the real ImageMagick.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "platform/terminal_image.h"
@@ -18,10 +18,9 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kPlaceholders[] = {
-    "HEXCS",  "SBARBRT",     "SBARWID",     "HEXSEL",      "HEXEQ",      "HEXLG",
-    "HEXMG",  "HEXDG",       "KVLVER",      "ALT Custom",  "ALT2 Custom", "ALT3 Custom",
-    "ALT4 Custom", "ZCODE",  "MSEGTAB",     "Z2COMMENT",   "OVL1WID",    "OVL2WID",
-    "OVL2OFF",
+    "HEXCS",   "SBARBRT",   "SBARWID",    "HEXSEL",      "HEXEQ",       "HEXLG",       "HEXMG",
+    "HEXDG",   "KVLVER",    "ALT Custom", "ALT2 Custom", "ALT3 Custom", "ALT4 Custom", "ZCODE",
+    "MSEGTAB", "Z2COMMENT", "OVL1WID",    "OVL2WID",     "OVL2OFF",
 };
 
 // The colour that identify reports first for an image: six hex digits.
@@ -46,8 +45,9 @@ double mean_hue(const std::string& image_path) {
     double b = image.pixels[i + 2] / 255.0;
     double max = std::max({r, g, b}), min = std::min({r, g, b});
     if (image.pixels[i + 3] < 128 || max < 0.2 || max - min < 0.25 * max) continue;
-    double h = max == r ? std::fmod((g - b) / (max - min), 6.0)
-                        : max == g ? (b - r) / (max - min) + 2 : (r - g) / (max - min) + 4;
+    double h = max == r   ? std::fmod((g - b) / (max - min), 6.0)
+               : max == g ? (b - r) / (max - min) + 2
+                          : (r - g) / (max - min) + 4;
     x += std::cos(h * M_PI / 3);
     y += std::sin(h * M_PI / 3);
   }
@@ -121,10 +121,8 @@ TEST_F(StandardBuild, MulticolourImagesShowEachSectionsHue) {
     const char* image;
     double hue;  // of the section's default colour
   } cases[] = {
-      {"KVL-CS1Knob-Bi/KVL-CS1Knob-Bi.png", 214.2},
-      {"KVL-CS2Knob-Bi/KVL-CS2Knob-Bi.png", 34.5},
-      {"KVL-CS3Knob-Bi/KVL-CS3Knob-Bi.png", 148.5},
-      {"KVL-GateCS2/KVL-GateCS2.png", 34.5},
+      {"KVL-CS1Knob-Bi/KVL-CS1Knob-Bi.png", 214.2}, {"KVL-CS2Knob-Bi/KVL-CS2Knob-Bi.png", 34.5},
+      {"KVL-CS3Knob-Bi/KVL-CS3Knob-Bi.png", 148.5}, {"KVL-GateCS2/KVL-GateCS2.png", 34.5},
       {"KVL-XmfT1CS3/KVL-XmfT1CS3.png", 148.5},
   };
   for (const Case& c : cases) {

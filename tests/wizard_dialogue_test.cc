@@ -25,7 +25,9 @@ const char kGreeting[] =
 const std::string kStandardBlueBuild =
     "\nClearing any existing folder named Korvel Dazo Blue.\n\n"
     "Building file structure for Korvel Dazo Blue..........\nDone.\n"
-    "Modifying colors for Korvel Dazo Blue." + std::string(33, '.') + "Done.\n"
+    "Modifying colors for Korvel Dazo Blue." +
+    std::string(33, '.') +
+    "Done.\n"
     "Measuring actual color CS1.......Done.\n"
     "Customizing template skin script.............Done.\n"
     "Customizing skin scripts Zebra2.txt and ZebraHZ.txt.............Done.\n";
@@ -37,7 +39,8 @@ const char kFinish[] =
     "Press ENTER to finish.\n";
 
 bool ends_with(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 TEST(WizardDialogue, EnterAtTheDesignMenuBuildsTheStandardBlueSkin) {

@@ -156,8 +156,8 @@ size_t longest_command_with_name(const SkinSettings& settings, const char* skin_
   size_t longest = longest_host_script_command(skin_name);
   if (is_multicolor(settings)) longest = std::max(longest, longest_clone_command(skin_name));
   if (settings.global_adjust == 2) {
-    longest = std::max(longest,
-                       longest_global_command(settings, skin_name, settings.advanced_options));
+    longest =
+        std::max(longest, longest_global_command(settings, skin_name, settings.advanced_options));
   }
   return longest;
 }

@@ -2,4 +2,6 @@
 
 // The program takes no arguments; everything comes from the dialogue and
 // the working folder.
-int main() { return run_wizard(); }
+int main() {
+  return run_wizard();
+}

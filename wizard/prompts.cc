@@ -18,7 +18,9 @@ bool input_ended = false;
 bool last_piece_unterminated = false;
 bool last_piece_cut = false;
 
-FILE* input() { return answer_input != nullptr ? answer_input : stdin; }
+FILE* input() {
+  return answer_input != nullptr ? answer_input : stdin;
+}
 
 const char* skip_blanks(const char* text) {
   while (std::isspace(static_cast<unsigned char>(*text))) ++text;
@@ -61,9 +63,13 @@ void set_answer_input(FILE* stream) {
   input_ended = false;
 }
 
-bool input_closed() { return input_ended; }
+bool input_closed() {
+  return input_ended;
+}
 
-bool answer_was_cut() { return last_piece_cut; }
+bool answer_was_cut() {
+  return last_piece_cut;
+}
 
 void read_answer_line() {
   std::fflush(stdout);
@@ -150,6 +156,10 @@ bool ask_save_wanted() {
   return answer == 2;
 }
 
-void pause_for_enter() { read_answer_line(); }
+void pause_for_enter() {
+  read_answer_line();
+}
 
-void clear_screen() { run_command("cls"); }
+void clear_screen() {
+  run_command("cls");
+}

@@ -11,7 +11,9 @@
 namespace {
 
 std::vector<std::string> recorded;
-void record(const char* line) { recorded.push_back(line); }
+void record(const char* line) {
+  recorded.push_back(line);
+}
 
 // Feeds the given text as standard input and captures what the questions
 // print; commands (the screen clearing) are recorded, not run.
@@ -60,10 +62,10 @@ TEST(Conversions, DecimalAnswers) {
     bool converts;
     float value;
   } cases[] = {
-      {"-12.5\n", true, -12.5f}, {"1e1\n", true, 10.0f},  {".5\n", true, 0.5f},
-      {"7.\n", true, 7.0f},      {"1e\n", true, 1.0f},    {"12abc\n", true, 12.0f},
-      {"0x20\n", true, 0.0f},    {".\n", false, 0.0f},    {"abc\n", false, 0.0f},
-      {"\n", false, 0.0f},       {"inf\n", false, 0.0f},  {"  -3e-1 x\n", true, -0.3f},
+      {"-12.5\n", true, -12.5f}, {"1e1\n", true, 10.0f}, {".5\n", true, 0.5f},
+      {"7.\n", true, 7.0f},      {"1e\n", true, 1.0f},   {"12abc\n", true, 12.0f},
+      {"0x20\n", true, 0.0f},    {".\n", false, 0.0f},   {"abc\n", false, 0.0f},
+      {"\n", false, 0.0f},       {"inf\n", false, 0.0f}, {"  -3e-1 x\n", true, -0.3f},
   };
   for (const Case& c : cases) {
     float field = 42.0f;
@@ -97,7 +99,7 @@ TEST_F(PromptTest, TextAnswers) {
   EXPECT_STREQ("old", field);
   testing::internal::CaptureStdout();
   EXPECT_TRUE(ask_text("%s", field, sizeof field));
-  EXPECT_STREQ(" ", field);  // one blank is how a text is cleared
+  EXPECT_STREQ(" ", field);                // one blank is how a text is cleared
   EXPECT_FALSE(ask_text("%s", field, 4));  // "new text" does not fit: never cut
   EXPECT_STREQ(" ", field);
   testing::internal::GetCapturedStdout();
