@@ -1,0 +1,330 @@
+#include "platform/image_jobs.h"
+
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <set>
+#include <sstream>
+
+#include "platform/interpreter.h"
+#include "platform/test_folder.h"
+
+namespace {
+
+// A valid 1x1 PNG, so that ImageMagick itself can be asked what it takes.
+const char kTinyPng[] =
+    "\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\x00\x00\x00\x01\x00\x00\x00\x01\x08\x06\x00\x00\x00"
+    "\x1f\x15\xc4\x89\x00\x00\x00\nIDATx\x9c\x63\x00\x01\x00\x00\x05\x00\x01\r\n-\xb4\x00\x00"
+    "\x00\x00IEND\xae\x42`\x82";
+
+std::string tiny_png() {
+  return std::string(kTinyPng, sizeof kTinyPng - 1);
+}
+
+std::vector<std::string> paths_of(const std::vector<ImageFile>& files) {
+  std::vector<std::string> paths;
+  for (const ImageFile& file : files) paths.push_back(file.path);
+  return paths;
+}
+
+// The files ImageMagick's identify takes for a wildcard, in its order.
+std::vector<std::string> identify_takes(const std::string& pattern) {
+  std::string command = "/usr/bin/identify -format '%i\\n' '" + pattern + "' 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  std::vector<std::string> names;
+  char line[4096];
+  while (pipe != nullptr && fgets(line, sizeof line, pipe) != nullptr) {
+    names.push_back(std::string(line, strcspn(line, "\n")));
+  }
+  if (pipe != nullptr) pclose(pipe);
+  return names;
+}
+
+class ScopedJobs {
+ public:
+  explicit ScopedJobs(const char* value) {
+    const char* old = getenv("SKINBUILDER_JOBS");
+    had_ = old != nullptr;
+    if (had_) old_ = old;
+    if (value != nullptr) {
+      setenv("SKINBUILDER_JOBS", value, 1);
+    } else {
+      unsetenv("SKINBUILDER_JOBS");
+    }
+  }
+  ~ScopedJobs() {
+    if (had_) {
+      setenv("SKINBUILDER_JOBS", old_.c_str(), 1);
+    } else {
+      unsetenv("SKINBUILDER_JOBS");
+    }
+  }
+
+ private:
+  bool had_ = false;
+  std::string old_;
+};
+
+class ImageJobsTest : public TempFolderTest {};
+
+TEST_F(ImageJobsTest, ExpandsAWildcardToTheFilesTheToolTakes) {
+  for (const char* name : {"b.png", "A.png", "a2.png", "C.PNG", "_x.png", ".hidden.png", "10.png",
+                           "9.png", "noext", "x.y.png", "sp ace.png"}) {
+    write_file(std::string("Skin/Images/") + name, tiny_png());
+  }
+  std::filesystem::create_directories("Skin/Images/folder.png");
+  symlink("b.png", "Skin/Images/link.png");
+
+  // Letter case counts, '*' takes a leading dot, a folder never counts,
+  // names go in order without regard to case.
+  std::vector<std::string> expected = {"./Skin/Images/.hidden.png", "./Skin/Images/10.png",
+                                       "./Skin/Images/9.png",       "./Skin/Images/_x.png",
+                                       "./Skin/Images/A.png",       "./Skin/Images/a2.png",
+                                       "./Skin/Images/b.png",       "./Skin/Images/link.png",
+                                       "./Skin/Images/sp ace.png",  "./Skin/Images/x.y.png"};
+  EXPECT_EQ(paths_of(expand_tool_wildcard("./Skin/Images/*.png")), expected);
+  std::vector<std::string> with_dot = paths_of(expand_tool_wildcard("./Skin/Images/*.*"));
+  EXPECT_EQ(with_dot.size(), expected.size() + 1);  // C.PNG; never "noext"
+  EXPECT_EQ(paths_of(expand_tool_wildcard("./Skin/Images/?.png")),
+            (std::vector<std::string>{"./Skin/Images/9.png", "./Skin/Images/A.png",
+                                      "./Skin/Images/b.png"}));
+  if (access("/usr/bin/identify", X_OK) == 0) {
+    EXPECT_EQ(identify_takes("./Skin/Images/*.png"), expected);
+    EXPECT_EQ(identify_takes("./Skin/Images/*.*"), with_dot);
+  }
+  EXPECT_EQ(expand_tool_wildcard("./Skin/Images/*.png")[0].size, tiny_png().size());
+
+  // Paths left to the tool itself: no match, no folder, other patterns,
+  // no wildcard at all.
+  EXPECT_TRUE(expand_tool_wildcard("./Skin/Images/*.gif").empty());
+  EXPECT_TRUE(expand_tool_wildcard("./Skin/folder*.png").empty());
+  EXPECT_TRUE(expand_tool_wildcard("./Nowhere/*.png").empty());
+  EXPECT_TRUE(expand_tool_wildcard("./Skin/Images/[ab].png").empty());
+  EXPECT_TRUE(expand_tool_wildcard("./Skin/Images/b.png").empty());
+  EXPECT_TRUE(expand_tool_wildcard("./Skin/*/b.png").empty());
+}
+
+TEST(ImageJobs, MatchesLikeTheTool) {
+  EXPECT_TRUE(tool_wildcard_match("CS1*.png", "CS1Env.png"));
+  EXPECT_TRUE(tool_wildcard_match("CS1*.png", "CS1.png"));
+  EXPECT_FALSE(tool_wildcard_match("CS1*.png", "cs1Env.png"));
+  EXPECT_FALSE(tool_wildcard_match("CS1*.png", "CS1Env.PNG"));
+  EXPECT_TRUE(tool_wildcard_match("*.*", ".hidden"));
+  EXPECT_FALSE(tool_wildcard_match("*.*", "noext"));
+  EXPECT_TRUE(tool_wildcard_match("a*b*c", "axxbyyc"));
+  EXPECT_FALSE(tool_wildcard_match("a*b*c", "axxbyy"));
+  EXPECT_TRUE(tool_wildcard_match("?.png", "\xc3\xa9.png"));  // one character, two bytes
+  EXPECT_FALSE(tool_wildcard_match("??.png", "\xc3\xa9.png"));
+}
+
+std::vector<ImageFile> files_of_sizes(const std::vector<std::uint64_t>& sizes) {
+  std::vector<ImageFile> files;
+  for (size_t i = 0; i < sizes.size(); ++i) files.push_back(ImageFile{std::to_string(i), sizes[i]});
+  return files;
+}
+
+// Every file in exactly one run, the runs in file order.
+void expect_covering(const std::vector<FileRun>& runs, size_t count) {
+  size_t next = 0;
+  for (const FileRun& run : runs) {
+    EXPECT_EQ(run.first, next);
+    EXPECT_GT(run.count, 0u);
+    next = run.first + run.count;
+  }
+  EXPECT_EQ(next, count);
+}
+
+std::uint64_t run_size(const std::vector<ImageFile>& files, const FileRun& run) {
+  std::uint64_t size = 0;
+  for (size_t i = run.first; i < run.first + run.count; ++i) size += files[i].size;
+  return size;
+}
+
+TEST(ImageJobs, PartitionsIntoContiguousEvenRuns) {
+  // Even files: as many runs as processes, none heavier than it must be.
+  std::vector<ImageFile> even = files_of_sizes(std::vector<std::uint64_t>(10, 20000));
+  std::vector<FileRun> runs = partition_files(even, 3);
+  ASSERT_EQ(runs.size(), 3u);
+  expect_covering(runs, 10);
+  for (const FileRun& run : runs) EXPECT_LE(run.count, 4u);
+
+  // Files that differ a hundredfold: the heavy ones stand alone and no run
+  // is heavier than the heaviest file needs.
+  std::vector<std::uint64_t> sizes = {5000, 500000, 6000, 7000, 480000, 4000, 5000, 300000,
+                                      8000, 6000,   5000, 9000, 7000,   6000, 5000, 4000};
+  std::vector<ImageFile> mixed = files_of_sizes(sizes);
+  runs = partition_files(mixed, 2);
+  expect_covering(runs, sizes.size());
+  EXPECT_GE(runs.size(), 2u);
+  EXPECT_LE(runs.size(), 8u);
+  for (const FileRun& run : runs) EXPECT_LE(run_size(mixed, run), 520000u);
+  std::vector<size_t> order = start_order(mixed, runs);
+  ASSERT_EQ(order.size(), runs.size());
+  EXPECT_EQ(std::set<size_t>(order.begin(), order.end()).size(), runs.size());
+  for (size_t i = 1; i < order.size(); ++i) {
+    EXPECT_GE(run_size(mixed, runs[order[i - 1]]) + 512 * runs[order[i - 1]].count,
+              run_size(mixed, runs[order[i]]) + 512 * runs[order[i]].count);
+  }
+
+  // A heavy command gets more runs than processes, at most four each.
+  std::vector<ImageFile> heavy = files_of_sizes(std::vector<std::uint64_t>(96, 130000));
+  runs = partition_files(heavy, 2);
+  expect_covering(runs, 96);
+  EXPECT_EQ(runs.size(), 8u);
+
+  // Light commands, one process, one file or none: nothing to split.
+  EXPECT_EQ(partition_files(files_of_sizes({3000, 2000, 4000}), 4).size(), 1u);
+  EXPECT_EQ(partition_files(even, 1).size(), 1u);
+  EXPECT_EQ(partition_files(files_of_sizes({900000}), 4).size(), 1u);
+  EXPECT_TRUE(partition_files({}, 4).empty());
+  runs = partition_files(files_of_sizes({400000, 300000}), 8);
+  EXPECT_EQ(runs.size(), 2u);  // never more runs than files
+}
+
+TEST(ImageJobs, JoinsWhatTheProcessesPrinted) {
+  std::string refused = "mogrify: unrecognized option `-nosuch'\n";
+  EXPECT_EQ(joined_output({refused, refused, refused}), refused);
+  EXPECT_EQ(joined_output({"a.png done\n", "", "c.png done\n"}), "a.png done\nc.png done\n");
+  EXPECT_EQ(joined_output({"warning\na.png\n", "warning\nb.png\n"}), "warning\na.png\nb.png\n");
+  EXPECT_EQ(joined_output({"same start a\n", "same start b\n"}), "same start a\nsame start b\n");
+  EXPECT_EQ(joined_output({"", ""}), "");
+  EXPECT_EQ(joined_output({}), "");
+}
+
+TEST(ImageJobs, CountsProcessesFromTheEnvironment) {
+  {
+    ScopedJobs jobs("3");
+    EXPECT_EQ(image_job_count(), 3);
+  }
+  {
+    ScopedJobs jobs("1");
+    EXPECT_EQ(image_job_count(), 1);
+  }
+  int processors;
+  {
+    ScopedJobs jobs(nullptr);
+    processors = image_job_count();
+    EXPECT_GE(processors, 1);
+  }
+  for (const char* wrong : {"0", "-2", "two", "", "3x"}) {
+    ScopedJobs jobs(wrong);
+    EXPECT_EQ(image_job_count(), processors) << wrong;
+  }
+  EXPECT_TRUE(is_image_tool(".\\skindata\\mogrify"));
+  EXPECT_TRUE(is_image_tool(".\\SkinData\\MOGRIFY"));
+  EXPECT_FALSE(is_image_tool(".\\skindata\\identify"));
+}
+
+// A stand-in for the image tool: notes each run (its thread limit and
+// arguments) in calls.log, prints a line per file, and complains about an
+// option on standard error as the real tool does.
+void write_stand_in_tool() {
+  write_file("skindata/mogrify",
+             "#!/bin/sh\n"
+             "echo \"${MAGICK_THREAD_LIMIT:-none}|$*\" >> calls.log\n"
+             "echo \"mogrify: unrecognized option -x\" >&2\n"
+             "for a; do case $a in ./*) echo \"treated $a\";; esac; done\n");
+  chmod("skindata/mogrify", 0755);
+}
+
+std::vector<std::string> log_lines() {
+  std::vector<std::string> lines;
+  std::istringstream log(read_file("calls.log"));
+  for (std::string line; std::getline(log, line);) lines.push_back(line);
+  return lines;
+}
+
+struct Output {
+  std::string out;
+  std::string err;
+};
+
+Output interpret(const std::string& line) {
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  interpret_command_line(line.c_str());
+  Output output;
+  output.out = testing::internal::GetCapturedStdout();
+  output.err = testing::internal::GetCapturedStderr();
+  return output;
+}
+
+const char kCommand[] =
+    R"(.\skindata\mogrify -quality 80 -modulate 100,50,50 ".\My Skin\Images\Panes\*.png")";
+
+TEST_F(ImageJobsTest, SpreadsACommandOverProcessesAndReplaysTheirOutput) {
+  write_stand_in_tool();
+  std::string expected_out;
+  for (int i = 0; i < 12; ++i) {
+    std::string name = "Pane" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".png";
+    write_file("my skin/images/Panes/" + name, std::string(20000, 'x'));
+    expected_out += "treated ./my skin/images/Panes/" + name + "\n";
+  }
+  ScopedJobs jobs("3");
+  bool limit_before = getenv("MAGICK_THREAD_LIMIT") != nullptr;
+  Output output = interpret(kCommand);
+
+  // Each file treated once, by three processes that run one thread each,
+  // with the options in front of their share of the files.
+  std::vector<std::string> calls = log_lines();
+  ASSERT_EQ(calls.size(), 3u);
+  std::string all_calls;
+  for (const std::string& call : calls) {
+    EXPECT_EQ(call.rfind("1|-quality 80 -modulate 100,50,50 ./my skin/images/Panes/Pane", 0), 0u)
+        << call;
+    all_calls += call + "\n";
+  }
+  for (int i = 0; i < 12; ++i) {
+    std::string name = "Pane" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".png";
+    size_t first = all_calls.find(name);
+    EXPECT_NE(first, std::string::npos) << name;
+    EXPECT_EQ(all_calls.find(name, first + 1), std::string::npos) << name;
+  }
+  EXPECT_EQ(output.out, expected_out);
+  EXPECT_EQ(output.err, "mogrify: unrecognized option -x\n");
+  EXPECT_EQ(getenv("MAGICK_THREAD_LIMIT") != nullptr, limit_before);
+
+  // Both streams into one place: the complaint still comes once, first.
+  std::remove("calls.log");
+  Output joined = interpret(std::string(kCommand) + " 2>&1");
+  EXPECT_EQ(joined.out, "mogrify: unrecognized option -x\n" + expected_out);
+  EXPECT_EQ(log_lines().size(), 3u);
+}
+
+TEST_F(ImageJobsTest, RunsTheCommandUnchangedWhenNotSpreading) {
+  write_stand_in_tool();
+  for (int i = 0; i < 6; ++i) {
+    write_file("My Skin/Images/Panes/P" + std::to_string(i) + ".png", std::string(20000, 'x'));
+  }
+  std::string original = "-quality 80 -modulate 100,50,50 ./My Skin/Images/Panes/*.png";
+  {
+    ScopedJobs jobs("1");
+    interpret(kCommand);
+  }
+  {
+    ScopedJobs jobs("4");
+    Output none = interpret(R"(.\skindata\mogrify -quality 80 ".\My Skin\Images\Panes\*.gif")");
+    EXPECT_EQ(none.err, "mogrify: unrecognized option -x\n");
+    // Another word that could be an image of its own, or -write.
+    write_file("extra.png", "x");
+    interpret(R"(.\skindata\mogrify -quality 80 extra.png ".\My Skin\Images\Panes\*.png")");
+    interpret(R"(.\skindata\mogrify -write out.png ".\My Skin\Images\Panes\*.png")");
+    interpret(R"(.\skindata\mogrify - ".\My Skin\Images\Panes\*.png")");
+  }
+  EXPECT_EQ(log_lines(), (std::vector<std::string>{
+                             "none|" + original, "none|-quality 80 ./My Skin/Images/Panes/*.gif",
+                             "none|-quality 80 extra.png ./My Skin/Images/Panes/*.png",
+                             "none|-write out.png ./My Skin/Images/Panes/*.png",
+                             "none|- ./My Skin/Images/Panes/*.png"}));
+
+  ScopedJobs jobs("4");
+  std::remove("skindata/mogrify");
+  Output missing = interpret(kCommand);
+  EXPECT_EQ(missing.err,
+            "'.\\skindata\\mogrify' is not recognized as an internal or external command,\n"
+            "operable program or batch file.\n");
+}
+
+}  // namespace
