@@ -119,6 +119,15 @@ same_skins() {
   echo "all $files files identical"
 }
 
+# amdahl TWO ONE: the serial share that the two-process time implies
+# (T2 = T1 * (s + (1 - s) / 2)) and what it predicts for 4 and 8 processors.
+amdahl() {
+  awk -v t2="$1" -v t1="$2" 'BEGIN {
+    s = 2 * t2 / t1 - 1; if (s < 0) s = 0; if (s > 1) s = 1
+    printf "serial share %.2f; Amdahl: 4 processors %.2f, 8 processors %.2f of the baseline\n",
+      s, s + (1 - s) / 4, s + (1 - s) / 8 }'
+}
+
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
 
 report_case() {
@@ -128,7 +137,7 @@ report_case() {
   baseline=$(best_of "$case" jobs1 1)
   two=$(best_of "$case" jobs2 2)
   default=$(best_of "$case" default "")
-  printf '%-22s %8s %8s %8s\n' "way" "wall s" "CPU s" "max RSS"
+  printf '%-22s %8s %8s %8s\n' "way" "wall s" "CPU s" "max RSS (largest process)"
   for entry in "SKINBUILDER_JOBS=1:$baseline" "SKINBUILDER_JOBS=2:$two" "default ($(nproc) procs):$default"; do
     local name=${entry%%:*} numbers=${entry#*:}
     read -r wall user sys rss <<<"$numbers"
@@ -136,6 +145,7 @@ report_case() {
   done
   echo "wall ratio JOBS=2/baseline: $(ratio "${two%% *}" "${baseline%% *}")," \
     "default/baseline: $(ratio "${default%% *}" "${baseline%% *}")"
+  amdahl "${two%% *}" "${baseline%% *}"
   local ok=0
   echo -n "JOBS=2 vs baseline: "
   same_skins "$out/$case-jobs1/$skin" "$out/$case-jobs2/$skin" || ok=1
