@@ -9,6 +9,7 @@
 #include <numeric>
 
 #include "platform/image_jobs.h"
+#include "platform/image_library.h"
 #include "platform/paths.h"
 #include "platform/wildcard.h"
 
@@ -388,6 +389,18 @@ std::string joined_output(const std::vector<std::string>& texts) {
   return joined;
 }
 
+// A light command that matches files runs in the program when it can: its
+// messages then go straight to the console, so only unredirected commands.
+static int run_light_command(const std::vector<std::string>& arguments,
+                             const std::vector<ImageFile>& files, const StandardStreams& streams) {
+  bool console = streams.input == 0 && streams.output == 1 && streams.error == 2;
+  int exit_code = 0;
+  if (!files.empty() && console && run_mogrify_in_process(arguments, &exit_code)) {
+    return exit_code;
+  }
+  return run_program(arguments, streams);
+}
+
 int run_image_tool(const std::vector<std::string>& arguments, const StandardStreams& streams) {
   int processes = image_job_count();
   if (processes < 2 || arguments.size() < 2 || !only_options_before_path(arguments)) {
@@ -395,6 +408,6 @@ int run_image_tool(const std::vector<std::string>& arguments, const StandardStre
   }
   std::vector<ImageFile> files = expand_tool_wildcard(arguments.back());
   std::vector<FileRun> runs = partition_files(files, processes);
-  if (runs.size() < 2) return run_program(arguments, streams);
+  if (runs.size() < 2) return run_light_command(arguments, files, streams);
   return run_spread(Spread{arguments, files, runs, processes, streams.input}, streams);
 }
