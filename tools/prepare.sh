@@ -1,7 +1,7 @@
 # Sourced by run.sh and test.sh: installs what a fresh Debian machine lacks
 # and builds everything in build/.
 
-PACKAGES="cmake g++ make pkg-config libgtest-dev imagemagick libmagick++-6.q16-dev"
+PACKAGES="cmake g++ make pkg-config libgtest-dev imagemagick libmagick++-6.q16-dev libmagickwand-6.q16-dev"
 
 install_missing_packages() {
   local missing=()
