@@ -14,7 +14,7 @@ TEST(Commands, ALineThatWouldNotFitIsNeverCutNorRun) {
   lines.clear();
   CommandRunner previous = set_command_runner(record);
   char command[kCommandBufferSize];
-  std::string name(490, 'n');
+  std::string name(483, 'n');
 
   testing::internal::CaptureStdout();
   format_command(command, "rmdir /S /Q \".\\%s\" 1>NUL 2>NUL", name.c_str());  // 511 characters
