@@ -21,8 +21,6 @@ const char* const kDesignLabels[kFixedDesigns] = {
     "CUSTOM: Multicolor",
 };
 
-const char kVersion[5] = {'1', '1', 'b', '5', '\0'};
-
 void set_entry(PresetEntry& entry, const char* label, const char* stem) {
   format_bounded(entry.label, sizeof entry.label, "%s", label);
   format_bounded(entry.file_stem, sizeof entry.file_stem, "%s", stem);
@@ -45,10 +43,11 @@ void preset_path(char* path, const char* stem) {
   format_command(path, ".\\Presets\\%s%s", stem, kPresetSuffix);
 }
 
+// A preset that cannot be used leaves the CUSTOM multicolour design, with
+// whatever the file put into the other fields.
 void fall_back(SkinSettings& settings) {
   settings.design_choice = kCustomMulti;
-  format_bounded(settings.skin_name, sizeof settings.skin_name, "%s", "Korvel Dazo Custom");
-  settings.sidebar_brightness = 63;
+  apply_design_defaults(settings);
 }
 
 // Menu numbers outside the catalogue name no file; they load like an
@@ -91,12 +90,12 @@ void load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings
   size_t read = std::fread(settings_bytes(settings), 1, kSettingsSize, file);
   (void)read;  // a short file replaces only its leading bytes
   std::fclose(file);
-  if (std::memcmp(settings.version, kVersion, sizeof kVersion) != 0) {
+  if (std::memcmp(settings.version, kSettingsVersion, sizeof kSettingsVersion) != 0) {
     std::printf("Incompatible Preset Version!");
     fall_back(settings);
     return;
   }
-  format_bounded(settings.skin_name, sizeof settings.skin_name, "%s", stem);
+  set_skin_name(settings, stem);
 }
 
 void save_preset(const SkinSettings& settings) {

@@ -44,17 +44,20 @@ static_assert(offsetof(SkinSettings, global_contrast) == 0x454, "layout");
 static_assert(offsetof(SkinSettings, global_adjust) == 0x458, "layout");
 static_assert(offsetof(SkinSettings, advanced_options) == 0x45C, "layout");
 
+const char kSettingsVersion[5] = "11b5";
+const char kCustomSkinName[] = "Korvel Dazo Custom";
+
 namespace {
 
 void set_color(SectionColor& color, int32_t red, int32_t green, int32_t blue) {
   color = SectionColor{red, green, blue, 0.0f, 0.0f};
 }
 
+}  // namespace
+
 void set_skin_name(SkinSettings& settings, const char* name) {
   format_bounded(settings.skin_name, sizeof settings.skin_name, "%s", name);
 }
-
-}  // namespace
 
 void init_settings(SkinSettings& settings) {
   std::memset(&settings, 0, sizeof settings);
@@ -69,7 +72,7 @@ void init_settings(SkinSettings& settings) {
   settings.arp_icon_style = 1;
   for (int32_t& value : settings.reserved_2) value = 1;
   for (float& value : settings.reserved_3) value = 1.0f;
-  std::memcpy(settings.version, "11b5", 5);
+  std::memcpy(settings.version, kSettingsVersion, sizeof kSettingsVersion);
   set_color(settings.cs1, 87, 151, 236);
   set_color(settings.cs2, 233, 173, 92);
   set_color(settings.cs3, 60, 216, 134);
@@ -90,10 +93,10 @@ void apply_design_defaults(SkinSettings& settings) {
       settings.sidebar_brightness = 63;
       break;
     case kCustomSingle:
-      set_skin_name(settings, "Korvel Dazo Custom");
+      set_skin_name(settings, kCustomSkinName);
       break;
     case kCustomMulti:
-      set_skin_name(settings, "Korvel Dazo Custom");
+      set_skin_name(settings, kCustomSkinName);
       settings.sidebar_brightness = 63;
       break;
     default:

@@ -68,6 +68,13 @@ struct SkinSettings {
 
 constexpr size_t kSettingsSize = 2140;
 
+// The preset format version in the record, with its NUL.
+extern const char kSettingsVersion[5];
+
+// The name of a CUSTOM skin until the user names it, and of any skin whose
+// name cannot be used.
+extern const char kCustomSkinName[];
+
 // Sets every field to its value at the start of a run (zero bytes where the
 // record holds nothing yet, version "11b5", the five default colours).
 void init_settings(SkinSettings& settings);
@@ -75,6 +82,9 @@ void init_settings(SkinSettings& settings);
 // Applies the defaults of design 1 to 4 after the design menu: the skin name
 // and the sidebar brightness. Other numbers change nothing.
 void apply_design_defaults(SkinSettings& settings);
+
+// Sets skin_name; a name that does not fit leaves it empty, never cut.
+void set_skin_name(SkinSettings& settings, const char* name);
 
 // The design's properties that steer the stages.
 bool is_standard(const SkinSettings& settings);    // designs 1 and 2

@@ -13,8 +13,6 @@
 #include "scripts/host_scripts.h"
 #include "wizard/prompts.h"
 
-const char kFallbackSkinName[] = "Korvel Dazo Custom";
-
 namespace {
 
 const char kNameTooLong[] = "That name is longer than 255 characters; please choose a shorter one.";
@@ -192,7 +190,7 @@ void check_loaded_preset(SkinSettings& settings) {
     warn_and_wait(kPresetOptionsCleared);
   }
   if (is_standard(settings) && skin_name_problem(settings, settings.skin_name) != nullptr) {
-    format_bounded(settings.skin_name, sizeof settings.skin_name, "%s", kFallbackSkinName);
+    set_skin_name(settings, kCustomSkinName);
     warn_and_wait(kPresetNameReplaced);
   }
 }

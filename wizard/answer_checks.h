@@ -19,9 +19,6 @@
 
 #include "settings/skin_settings.h"
 
-// The name that stands in for an unusable one when nobody can be asked.
-extern const char kFallbackSkinName[];
-
 // Length of the longest global adjustment command of the run, with this
 // skin name and options and the record's four adjustments: the skin
 // folder's command with the longest pattern, or the preview's.
@@ -47,7 +44,7 @@ void discard_rest_of_cut_answer();
 
 // Right after a preset was read (or half read): unsafe advanced options are
 // cleared, and on the STANDARD path, where no name is asked, an unusable
-// name becomes kFallbackSkinName. Each change is told in one line, followed
+// name becomes kCustomSkinName. Each change is told in one line, followed
 // by a wait for ENTER so it can be read before the next screen.
 void check_loaded_preset(SkinSettings& settings);
 

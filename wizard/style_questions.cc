@@ -14,25 +14,13 @@ const char kNameFallbackAtEnd[] = "Input has ended: the skin is named Korvel Daz
 
 const char* const kSectionOrSelection[] = {"Color of applicable section", "Selection Color"};
 
-void ask_knob_style(SkinSettings& settings) {
+// A style answer lays its overlay into the skin folder at once.
+void ask_style(const char* question, StyleGroup group, const char* const* labels, int count,
+               int32_t* field, const char* skin_name) {
   clear_screen();
-  std::printf("Choose a knob style:\n");
-  ask_menu(kKnobStyleLabels, kKnobStyleCount, &settings.knob_style);
-  copy_style_overlay(StyleGroup::kKnob, settings.knob_style, settings.skin_name);
-}
-
-void ask_lock_icon_style(SkinSettings& settings) {
-  clear_screen();
-  std::printf("Choose a lock icon style:\n");
-  ask_menu(kLockIconStyleLabels, kLockIconStyleCount, &settings.lock_icon_style);
-  copy_style_overlay(StyleGroup::kLockIcon, settings.lock_icon_style, settings.skin_name);
-}
-
-void ask_arp_icon_style(SkinSettings& settings) {
-  clear_screen();
-  std::printf("Choose a arp icon style:\n");
-  ask_menu(kArpIconStyleLabels, kArpIconStyleCount, &settings.arp_icon_style);
-  copy_style_overlay(StyleGroup::kArpIcon, settings.arp_icon_style, settings.skin_name);
+  std::printf("%s", question);
+  ask_menu(labels, count, field);
+  copy_style_overlay(group, *field, skin_name);
 }
 
 void ask_eq_colouring(SkinSettings& settings) {
@@ -81,10 +69,6 @@ void ask_flow_mod(SkinSettings& settings) {
   ask_menu(labels, 2, &settings.flow_mod);
 }
 
-void set_skin_name(SkinSettings& settings, const char* name) {
-  format_bounded(settings.skin_name, sizeof settings.skin_name, "%s", name);
-}
-
 }  // namespace
 
 void ask_skin_name(SkinSettings& settings) {
@@ -106,16 +90,20 @@ void ask_skin_name(SkinSettings& settings) {
       discard_rest_of_cut_answer();
     } else if (input_closed()) {
       std::printf("%s\n", kNameFallbackAtEnd);
-      set_skin_name(settings, kFallbackSkinName);
+      set_skin_name(settings, kCustomSkinName);
       return;
     }
   }
 }
 
 void ask_style_questions(SkinSettings& settings) {
-  ask_knob_style(settings);
-  ask_lock_icon_style(settings);
-  ask_arp_icon_style(settings);
+  const char* skin = settings.skin_name;
+  ask_style("Choose a knob style:\n", StyleGroup::kKnob, kKnobStyleLabels, kKnobStyleCount,
+            &settings.knob_style, skin);
+  ask_style("Choose a lock icon style:\n", StyleGroup::kLockIcon, kLockIconStyleLabels,
+            kLockIconStyleCount, &settings.lock_icon_style, skin);
+  ask_style("Choose a arp icon style:\n", StyleGroup::kArpIcon, kArpIconStyleLabels,
+            kArpIconStyleCount, &settings.arp_icon_style, skin);
   ask_eq_colouring(settings);
   ask_sidebars(settings);
   ask_tab_colour(settings);
