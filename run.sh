@@ -5,7 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . tools/prepare.sh
 install_missing_packages
-build_everything >/dev/null
+echo "Building the skin builder..."
+if ! build_everything >build.log 2>&1; then
+  cat build.log
+  exit 1
+fi
 
 mkdir -p workspace/Presets
 if [ ! -d workspace/skindata ]; then
