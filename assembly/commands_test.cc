@@ -3,29 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+
+#include "tests/test_support.h"
 
 namespace {
 
-std::vector<std::string> lines;
-void record(const char* line) { lines.push_back(line); }
-
 TEST(Commands, ALineThatWouldNotFitIsNeverCutNorRun) {
-  lines.clear();
-  CommandRunner previous = set_command_runner(record);
+  CommandRecorder recorder;
   char command[kCommandBufferSize];
   std::string name(483, 'n');
-
-  testing::internal::CaptureStdout();
-  format_command(command, "rmdir /S /Q \".\\%s\" 1>NUL 2>NUL", name.c_str());  // 511 characters
-  run_command(command);
-  format_command(command, "rmdir /S /Q \".\\%s\" 1>NUL 2>NUL", (name + "x").c_str());
-  run_command(command);
-  std::string printed = testing::internal::GetCapturedStdout();
-  set_command_runner(previous);
-
-  ASSERT_EQ(1u, lines.size());
-  EXPECT_EQ(511u, lines[0].size());
+  const char* form = "rmdir /S /Q \".\\%s\" 1>NUL 2>NUL";
+  std::string printed = stdout_of([&] {
+    format_command(command, form, name.c_str());  // 511 characters
+    run_command(command);
+    format_command(command, form, (name + "x").c_str());
+    run_command(command);
+  });
+  ASSERT_EQ(1u, recorded_commands().size());
+  EXPECT_EQ(511u, recorded_commands()[0].size());
   EXPECT_STREQ("", command);
   EXPECT_EQ("Skipped a command longer than 511 characters: rmdir /S /Q \".\\" + name +
                 "x\" 1>NUL 2>NUL\n",

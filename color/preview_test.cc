@@ -7,13 +7,19 @@
 #include <vector>
 
 #include "color/modulation.h"
-#include "wizard/dialogue_test_support.h"
+#include "tests/test_support.h"
 
 namespace {
 
-const char kSection1[] =
-    ".\\skindata\\mogrify -quality 80 -type TrueColorAlpha -define modulate:colorspace=HSB "
-    "-modulate 100,100.855583,100.015656 \".\\skindata\\temp\\CS1preview.png\"";
+// A preview's section command, with the arguments of the section's default colour.
+std::string section_command(int section) {
+  const char* args[] = {"100.855583,100.015656", "96.669373,0.148933", "115.370972,63.478642",
+                        "0.010000,-19.000000"};
+  return ".\\skindata\\mogrify -quality 80 -type TrueColorAlpha -define modulate:colorspace=HSB "
+         "-modulate 100," +
+         std::string(args[section - 1]) + " \".\\skindata\\temp\\CS" + std::to_string(section) +
+         "preview.png\"";
+}
 
 std::string global_command(const std::string& options, int section) {
   return ".\\skindata\\mogrify -quality 80 -type TrueColorAlpha -define "
@@ -28,8 +34,7 @@ const char kQuestion[] =
 
 class PreviewTest : public DialogueTest {
  protected:
-  void SetUp() override {
-    DialogueTest::SetUp();
+  PreviewTest() {
     compute_modulation(settings_);
     settings_.global_brightness = 10.0f;
     settings_.global_contrast = -20.0f;
@@ -44,9 +49,7 @@ TEST_F(PreviewTest, SingleColourMakesOneImageFromTheSinglePreview) {
   EXPECT_EQ(kQuestion, printed());
   std::vector<std::string> expected = {
       "copy /y .\\skindata\\singlepreview.png .\\skindata\\temp\\CS1preview.png >NUL",
-      kSection1,
-      ".\\skindata\\temp\\CS1preview.png",
-  };
+      section_command(1), ".\\skindata\\temp\\CS1preview.png"};
   EXPECT_EQ(expected, commands());
 
   // With global adjustments the global command follows the section command,
@@ -57,7 +60,7 @@ TEST_F(PreviewTest, SingleColourMakesOneImageFromTheSinglePreview) {
   feed("1\n");
   EXPECT_FALSE(make_preview(settings_));
   ASSERT_EQ(4u, commands().size());
-  EXPECT_EQ(kSection1, commands()[1]);
+  EXPECT_EQ(section_command(1), commands()[1]);
   EXPECT_EQ(global_command("-sharpen 0x1", 1), commands()[2]);
   EXPECT_EQ(".\\skindata\\temp\\CS1preview.png", commands()[3]);
 }
@@ -74,26 +77,21 @@ TEST_F(PreviewTest, MulticolourMakesFourCompleteGroupsInSectionOrder) {
     EXPECT_EQ("copy /y .\\skindata\\" + tag + "preview.png .\\skindata\\temp\\" + tag +
                   "preview.png >NUL",
               group[0]);
-    char section_command[kCommandBufferSize];
-    format_section_command(section_command, section_color(settings_, section), "skindata\\temp",
-                           (tag + "preview.png").c_str());
-    EXPECT_EQ(section_command, group[1]);
+    EXPECT_EQ(section_command(section), group[1]);
     EXPECT_EQ(global_command("", section), group[2]);  // empty options: two blanks
     EXPECT_EQ(".\\skindata\\temp\\" + tag + "preview.png", group[3]);
   }
-  EXPECT_NE(std::string::npos, commands()[5].find("-modulate 100,96.669373,0.148933 "));
 }
 
 TEST_F(PreviewTest, OnlyAnAnswerOfTwoOrNoNumberAccepts) {
   settings_.design_choice = kCustomSingle;
-  struct Case {
-    const char* answer;
-    bool accepted;
-  } cases[] = {{"\n", true},   {"2\n", true},  {"2abc\n", true}, {"yes\n", true},
-               {"1\n", false}, {"0\n", false}, {"3\n", false},   {"-2\n", false}};
-  for (const Case& c : cases) {
-    feed(c.answer);
-    EXPECT_EQ(c.accepted, make_preview(settings_)) << c.answer;
+  for (const char* accepted : {"\n", "2\n", "2abc\n", "yes\n"}) {
+    feed(accepted);
+    EXPECT_TRUE(make_preview(settings_)) << accepted;
+  }
+  for (const char* refused : {"1\n", "0\n", "3\n", "-2\n"}) {
+    feed(refused);
+    EXPECT_FALSE(make_preview(settings_)) << refused;
   }
   feed("");  // end of input accepts, so the loop cannot spin
   EXPECT_TRUE(make_preview(settings_));

@@ -1,18 +1,14 @@
 #include "scripts/measure.h"
 
-#include <cstring>
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "gtest/gtest.h"
-#include "scripts/script_test_support.h"
+#include "tests/test_support.h"
 
 namespace {
-
-using script_test::read_file;
-using script_test::recorded_lines;
-using script_test::write_file;
 
 const char* const kTags[] = {"LG", "MG", "DG", "CS1", "CS2", "CS3", "CS4"};
 
@@ -31,34 +27,35 @@ std::string measured_from(const char* listing) {
 }
 
 TEST(MeasureTest, TakesSixCharactersAfterTheFirstHashOfTheFirstLine) {
-  script_test::ScratchFolder folder;
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(measured_from("  0: (1,2,3) #A1b2C3ff srgba #000000\n#999999\n"), "A1b2C3");
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Measuring actual color CS1.......Done.\n");
-  EXPECT_EQ(recorded_lines, std::vector<std::string>{identify_line("CS1")});
+  ScratchFolder folder;
+  CommandRecorder recorder;
+  std::string colour;
+  EXPECT_EQ(
+      stdout_of([&] { colour = measured_from("  0: (1,2) #A1b2C3ff srgba #000\n#999999\n"); }),
+      "Measuring actual color CS1.......Done.\n");
+  EXPECT_EQ(colour, "A1b2C3");
+  EXPECT_EQ(recorded_commands(), std::vector<std::string>{identify_line("CS1")});
   EXPECT_EQ(measured_from("#123456"), "123456");
   EXPECT_EQ(measured_from("no colour here\n#999999\n"), "f0f0f0");
   EXPECT_EQ(measured_from(""), "f0f0f0");
   EXPECT_EQ(measured_from("#12345\n678\n"), "f0f0f0");
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(measured_from(nullptr), "f0f0f0");
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+  EXPECT_EQ(stdout_of([&] { colour = measured_from(nullptr); }),
             "Measuring actual color CS1.......Done.\n"
             "Warning: no colour found in .\\skindata\\temp\\CS1info.txt for CS1Sample.png; "
             "using f0f0f0.\n");
+  EXPECT_EQ(colour, "f0f0f0");
 }
 
-SkinSettings settings_for(int design, int global_adjust) {
-  SkinSettings settings;
-  init_settings(settings);
-  settings.design_choice = design;
+SkinSettings settings_for(int32_t design, int32_t global_adjust) {
+  SkinSettings settings = design_settings(design);
   settings.global_adjust = global_adjust;
-  std::strcpy(settings.skin_name, "My Skin");
+  set_skin_name(settings, "My Skin");
   return settings;
 }
 
-TEST(MeasureTest, MulticolourRunWithGlobalAdjustments) {
-  script_test::ScratchFolder folder;
+TEST(MeasureTest, MulticolourRunWithGlobalAdjustmentsMeasuresGreysToo) {
+  ScratchFolder folder;
+  CommandRecorder recorder;
   const char* colours[] = {"a0a0a0", "505050", "404040", "111111", "222222", "333333", "444444"};
   std::string expected_output;
   for (int i = 0; i < 7; ++i) {
@@ -69,28 +66,24 @@ TEST(MeasureTest, MulticolourRunWithGlobalAdjustments) {
   }
   expected_output += "Customizing skin scripts Zebra2.txt and ZebraHZ.txt.............Done.\n";
   write_file(".\\My Skin\\Scripts\\Template.txt", "HEXCS1 HEXCS2 HEXCS3 HEXCS4 HEXLG HEXMG HEXDG");
-  testing::internal::CaptureStdout();
-  customize_scripts(settings_for(kCustomMulti, 2));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), expected_output);
-  ASSERT_EQ(recorded_lines.size(), 10u);
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(recorded_lines[i], identify_line(kTags[i]));
-  EXPECT_EQ(recorded_lines[9], "del \".\\My Skin\\Scripts\\Template.txt\"");
+  EXPECT_EQ(stdout_of([] { customize_scripts(settings_for(kCustomMulti, 2)); }), expected_output);
+  ASSERT_EQ(recorded_commands().size(), 10u);
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(recorded_commands()[i], identify_line(kTags[i]));
   // The recorder does not copy, so the filled-in template is still there.
   EXPECT_EQ(read_file(".\\My Skin\\Scripts\\Template.txt"),
             "111111 222222 333333 444444 a0a0a0 505050 404040");
 }
 
 TEST(MeasureTest, SingleColourWithoutAdjustmentsFallsBackToTheAskedColour) {
-  script_test::ScratchFolder folder;
+  ScratchFolder folder;
+  CommandRecorder recorder;
   write_file(".\\My Skin\\Scripts\\Template.txt", "HEXCS1 HEXCS3 HEXLG CS4Knob");
   SkinSettings settings = settings_for(kStandardSingle, 1);
   settings.cs1 = SectionColor{300, -5, 16, 0.0f, 0.0f};
-  testing::internal::CaptureStdout();
-  customize_scripts(settings);
-  std::string output = testing::internal::GetCapturedStdout();
+  std::string output = stdout_of([&] { customize_scripts(settings); });
   EXPECT_NE(output.find("CS1Sample.png; using ff0010.\n"), std::string::npos) << output;
-  ASSERT_EQ(recorded_lines.size(), 4u);
-  EXPECT_EQ(recorded_lines[0], identify_line("CS1"));
+  ASSERT_EQ(recorded_commands().size(), 4u);
+  EXPECT_EQ(recorded_commands()[0], identify_line("CS1"));
   EXPECT_EQ(read_file(".\\My Skin\\Scripts\\Template.txt"), "ff0010 ff0010 999999 CS1Knob");
 }
 

@@ -1,11 +1,10 @@
 #include "scripts/template_script.h"
 
-#include <cstring>
-#include <sstream>
+#include <gtest/gtest.h>
+
 #include <string>
 
-#include "gtest/gtest.h"
-#include "scripts/script_test_support.h"
+#include "tests/test_support.h"
 
 namespace {
 
@@ -23,31 +22,26 @@ constexpr const char* kTemplate =
     "img CS2Env.png CS3Knob CS4Pane\n";
 
 std::string line_of(const std::string& label) {
-  std::istringstream text(script_test::read_file(kScript));
-  for (std::string line; std::getline(text, line);) {
+  for (const std::string& line : lines_of(read_file(kScript))) {
     if (line.rfind(label + " ", 0) == 0) return line.substr(label.size() + 1);
   }
   return "(missing)";
 }
 
-SkinSettings settings_for(int design) {
-  SkinSettings settings;
-  init_settings(settings);
-  settings.design_choice = design;
-  std::strcpy(settings.skin_name, "Skin");
+SkinSettings settings_for(int32_t design) {
+  SkinSettings settings = design_settings(design);
+  set_skin_name(settings, "Skin");
   return settings;
 }
 
 const MeasuredGreys kGreys = {"a1a1a1", "b2b2b2", "c3c3c3"};
 
 TEST(TemplateScriptTest, SingleColourSpreadsOneColour) {
-  script_test::ScratchFolder folder;
+  ScratchFolder folder;
   SkinSettings settings = settings_for(kCustomSingle);
   settings.sidebar_brightness = 0;
-  script_test::write_file(kScript, kTemplate);
-  testing::internal::CaptureStdout();
-  customize_template_script(settings, kGreys, "5797ec", 1);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+  write_file(kScript, kTemplate);
+  EXPECT_EQ(stdout_of([&] { customize_template_script(settings, kGreys, "5797ec", 1); }),
             "Customizing template skin script.............Done.\n");
   EXPECT_EQ(line_of("cs"), "5797ec 5797ec 5797ec 5797ec");
   EXPECT_EQ(line_of("sbar"), "5797ec00 5797ec00 5797ec00 5797ec00");
@@ -63,7 +57,7 @@ TEST(TemplateScriptTest, SingleColourSpreadsOneColour) {
   settings.global_adjust = 2;
   settings.sidebar_brightness = -1;
   settings.sidebar_width = 1e30f;
-  script_test::write_file(kScript, kTemplate);
+  write_file(kScript, kTemplate);
   customize_template_script(settings, kGreys, "ABCDEF", 1);
   EXPECT_EQ(line_of("eq"), "ABCDEF ABCDEF ABCDEF ABCDEF");
   EXPECT_EQ(line_of("grey"), "a1a1a1 b2b2b2 c3c3c3");
@@ -72,14 +66,13 @@ TEST(TemplateScriptTest, SingleColourSpreadsOneColour) {
 }
 
 TEST(TemplateScriptTest, MulticolourSelectionSidebarAndEffectsEq) {
-  script_test::ScratchFolder folder;
+  ScratchFolder folder;
   SkinSettings settings = settings_for(kStandardMulti);
   settings.sidebar_color_mode = 2;
-  settings.sidebar_brightness = 63;
   settings.eq_color_mode = 2;
   settings.flow_mod = 2;
   settings.tab_color_mode = 2;
-  script_test::write_file(kScript, kTemplate);
+  write_file(kScript, kTemplate);
   customize_template_script(settings, kGreys, "111111", 1);
   customize_template_script(settings, kGreys, "222222", 2);
   EXPECT_EQ(line_of("eq"), "HEXEQ1 HEXEQ2 HEXEQ3 HEXEQ4");
@@ -95,11 +88,10 @@ TEST(TemplateScriptTest, MulticolourSelectionSidebarAndEffectsEq) {
 }
 
 TEST(TemplateScriptTest, MulticolourSectionSidebarsFillInTwoParts) {
-  script_test::ScratchFolder folder;
+  ScratchFolder folder;
   SkinSettings settings = settings_for(kCustomMulti);
-  settings.sidebar_brightness = 63;
   settings.sidebar_width = 12.5f;
-  script_test::write_file(kScript, kTemplate);
+  write_file(kScript, kTemplate);
   customize_template_script(settings, kGreys, "111111", 1);
   EXPECT_EQ(line_of("sbar"), "1111113f HEXCS23f HEXCS33f HEXCS43f");
   EXPECT_EQ(line_of("sel"), "d8633e 12.50 v1.1");

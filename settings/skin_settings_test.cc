@@ -3,53 +3,41 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+
+#include "tests/test_support.h"
 
 namespace {
 
-int32_t int_at(const uint8_t* bytes, size_t offset) {
-  return static_cast<int32_t>(bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
-                              static_cast<uint32_t>(bytes[offset + 3]) << 24);
+std::string bytes_of(const void* data, size_t size) {
+  return std::string(static_cast<const char*>(data), size);
 }
 
 TEST(SkinSettings, NewRecordByteImage) {
   SkinSettings settings;
   std::memset(&settings, 0xAB, sizeof settings);  // init must not leave stale bytes
   init_settings(settings);
-  const uint8_t* bytes = settings_bytes(settings);
+  std::string image = bytes_of(settings_bytes(settings), kSettingsSize);
 
-  EXPECT_EQ(0, std::memcmp(bytes + 884, "11b5\0\0\0\0\0\0\0\0", 12));
-  for (size_t i = 0; i < 9; ++i) EXPECT_EQ(1, int_at(bytes, 808 + 4 * i)) << i;
-  const uint8_t one_float[] = {0x00, 0x00, 0x80, 0x3F};
-  for (size_t i = 0; i < 10; ++i) EXPECT_EQ(0, std::memcmp(bytes + 844 + 4 * i, one_float, 4)) << i;
-  for (size_t i = 296; i < 808; ++i) ASSERT_EQ(0, bytes[i]) << "reserved_1 at " << i;
-  for (size_t i = 988; i < 1096; ++i) ASSERT_EQ(0, bytes[i]) << "reserved_4 at " << i;
-  for (size_t i = 36; i < 292; ++i) ASSERT_EQ(0, bytes[i]) << "skin_name at " << i;
-  for (size_t i = 1116; i < kSettingsSize; ++i) ASSERT_EQ(0, bytes[i]) << "options at " << i;
-
-  EXPECT_EQ(1, int_at(bytes, 0));                                // design_choice
-  EXPECT_EQ(0, std::memcmp(bytes + 16, "\x00\x00\x00\x40", 4));  // sidebar_width 2.0
-  EXPECT_EQ(87, int_at(bytes, 896));                             // cs1 red
-  EXPECT_EQ(236, int_at(bytes, 904));                            // cs1 blue
-  EXPECT_EQ(221, int_at(bytes, 956));                            // cs4 red
-  EXPECT_EQ(216, int_at(bytes, 976));                            // sel_red
-  EXPECT_EQ(62, int_at(bytes, 984));                             // sel_blue
-  EXPECT_EQ(1, int_at(bytes, 1112));                             // global_adjust
-}
-
-TEST(SkinSettings, GlobalAdjustmentsLieInHueSaturationBrightnessContrastOrder) {
-  SkinSettings settings;
-  init_settings(settings);
-  settings.global_brightness = 10;
-  settings.global_contrast = 20;
-  settings.global_saturation = 30;
-  settings.global_hue = 40;
-  const uint8_t* bytes = settings_bytes(settings);
-  float values[4];
-  std::memcpy(values, bytes + 1096, sizeof values);
-  EXPECT_EQ(40.0f, values[0]);
-  EXPECT_EQ(30.0f, values[1]);
-  EXPECT_EQ(10.0f, values[2]);
-  EXPECT_EQ(20.0f, values[3]);
+  // Design 1, EQ, knob and lock styles 1, width 2.0, brightness 0, the three modes 1.
+  const int32_t head[] = {1, 1, 1, 1, 0x40000000, 0, 1, 1, 1};
+  EXPECT_EQ(bytes_of(head, sizeof head), image.substr(0, 36));
+  EXPECT_EQ(std::string(256, '\0'), image.substr(36, 256));   // skin_name
+  EXPECT_EQ(1, image[292]);                                   // arp_icon_style
+  EXPECT_EQ(std::string(512, '\0'), image.substr(296, 512));  // reserved_1
+  const int32_t one = 1;
+  const float one_float = 1.0f;
+  std::string ones;  // reserved_2: nine int32 1s, reserved_3: ten float 1.0s
+  for (int i = 0; i < 19; ++i) ones += i < 9 ? bytes_of(&one, 4) : bytes_of(&one_float, 4);
+  EXPECT_EQ(ones, image.substr(808, 76));
+  EXPECT_EQ(std::string("11b5\0\0\0\0\0\0\0\0", 12), image.substr(884, 12));
+  // The four sections' colours with zero arguments, then the selection colour.
+  const int32_t colours[] = {87,  151, 236, 0,   0,   233, 173, 92, 0,   0,  60, 216,
+                             134, 0,   0,   221, 221, 221, 0,   0,  216, 99, 62};
+  EXPECT_EQ(bytes_of(colours, sizeof colours), image.substr(896, 92));
+  EXPECT_EQ(std::string(124, '\0'), image.substr(988, 124));  // reserved_4, global values
+  EXPECT_EQ(1, image[1112]);                                  // global_adjust
+  EXPECT_EQ(std::string(1024, '\0'), image.substr(1116));     // advanced_options
 }
 
 TEST(SkinSettings, DesignDefaults) {
@@ -62,21 +50,14 @@ TEST(SkinSettings, DesignDefaults) {
       {2, "Korvel Dazo Colorized", 63},
       {3, "Korvel Dazo Custom", 0},
       {4, "Korvel Dazo Custom", 63},
+      {5, "", 0},  // a preset pick changes nothing
   };
   for (const Case& c : cases) {
-    SkinSettings settings;
-    init_settings(settings);
-    settings.design_choice = c.design;
-    apply_design_defaults(settings);
+    SkinSettings settings = design_settings(c.design);
     EXPECT_STREQ(c.name, settings.skin_name) << c.design;
     EXPECT_EQ(c.brightness, settings.sidebar_brightness) << c.design;
     EXPECT_EQ(c.design == 2 || c.design == 4, is_multicolor(settings)) << c.design;
   }
-  SkinSettings preset_pick;
-  init_settings(preset_pick);
-  preset_pick.design_choice = 5;
-  apply_design_defaults(preset_pick);
-  EXPECT_STREQ("", preset_pick.skin_name);
 }
 
 }  // namespace

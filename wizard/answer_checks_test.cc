@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "assembly/file_structure.h"
@@ -10,21 +12,21 @@
 #include "assembly/recolor.h"
 #include "color/modulation.h"
 #include "scripts/measure.h"
-#include "wizard/dialogue_test_support.h"
+#include "tests/test_support.h"
 
 namespace {
 
 TEST(SkinNameRules, RefusesNamesThatReachOtherFoldersOrBreakCommandLines) {
-  SkinSettings settings;
-  init_settings(settings);
-  const char* refused[] = {
-      "",     "   ",   ".",    "..",       "skindata", "SkinData",  "PRESETS", "con",     "Con.txt",
-      "NUL",  "aux.",  "com1", "LPT9.log", "com1 .x",  "name.",     "name ",   "a&b",     "a/b",
-      "a\\b", "..\\x", "c:x",  "what?",    "star*",    "\"q\"",     "a<b",     "a>b",     "a|b",
-      "100%", "up^",   "#1",   "x[0]",     "x]",       "tab\there", "bell\a",  "del\x7f",
-  };
+  SkinSettings settings = design_settings(kStandardSingle);
+  const char* refused[] = {"",      "   ",     ".",     "..",   "skindata",  "SkinData", "PRESETS",
+                           "con",   "Con.txt", "NUL",   "aux.", "com1",      "LPT9.log", "com1 .x",
+                           "name.", "name ",   "a&b",   "a/b",  "a\\b",      "..\\x",    "c:x",
+                           "what?", "star*",   "\"q\"", "a<b",  "a>b",       "a|b",      "100%",
+                           "up^",   "#1",      "x[0]",  "x]",   "tab\there", "bell\a",   "del\x7f"};
   for (const char* name : refused) {
-    EXPECT_NE(nullptr, skin_name_problem(settings, name)) << "[" << name << "]";
+    const char* reason = skin_name_problem(settings, name);
+    ASSERT_NE(nullptr, reason) << "[" << name << "]";
+    EXPECT_EQ(nullptr, std::strchr(reason, '\n')) << reason;  // each reason is one line
   }
   const char* accepted[] = {"My Skin",  "a.b",   " leading",  "Con Brio",  "CONSOLE",
                             "COM10",    "LPT",   "skindata2", "Presets x", "Ümlaut Blau",
@@ -32,27 +34,19 @@ TEST(SkinNameRules, RefusesNamesThatReachOtherFoldersOrBreakCommandLines) {
   for (const char* name : accepted) {
     EXPECT_EQ(nullptr, skin_name_problem(settings, name)) << "[" << name << "]";
   }
-  const char* too_long = skin_name_problem(settings, std::string(256, 'n').c_str());
-  ASSERT_NE(nullptr, too_long);
-  EXPECT_NE(nullptr, std::strstr(too_long, "255"));
-  // Each reason is one line.
-  for (const char* name : refused) {
-    const char* reason = skin_name_problem(settings, name);
-    EXPECT_EQ(nullptr, std::strchr(reason, '\n')) << reason;
-  }
 }
 
 // Runs every stage that composes commands with the record's name, with
 // commands recorded, and tells whether any line was skipped as too long.
 bool some_command_was_skipped(const SkinSettings& settings) {
-  testing::internal::CaptureStdout();
-  clear_skin_folder(settings.skin_name);
-  copy_style_overlay(StyleGroup::kKnob, 11, settings.skin_name);  // the longest style folder
-  construct_file_structure(settings);
-  recolor_skin(settings);
-  adjust_skin_globally(settings);
-  customize_scripts(settings);
-  std::string printed = testing::internal::GetCapturedStdout();
+  std::string printed = stdout_of([&] {
+    clear_skin_folder(settings.skin_name);
+    copy_style_overlay(StyleGroup::kKnob, 11, settings.skin_name);  // the longest style folder
+    construct_file_structure(settings);
+    recolor_skin(settings);
+    adjust_skin_globally(settings);
+    customize_scripts(settings);
+  });
   for (const std::string& line : recorded_commands()) EXPECT_LT(line.size(), kCommandBufferSize);
   return printed.find("Skipped a command") != std::string::npos;
 }
@@ -79,17 +73,15 @@ TEST_F(WorkingFolderTest, LongestAcceptedNameFitsEveryCommandOfTheRun) {
 // The longest global command is the skin folder's with the longest pattern;
 // its length must be what the real formatting gives, to the character.
 TEST(GlobalCommandLength, MatchesTheFormattedCommandAndDrawsTheLineAt511) {
-  SkinSettings settings;
-  init_settings(settings);
+  SkinSettings settings = design_settings(kStandardSingle);
   settings.global_adjust = 2;
   settings.global_brightness = -12.5f;
   settings.global_hue = 1e6f;
   std::strcpy(settings.skin_name, "My Skin");
   std::strcpy(settings.advanced_options, "-sharpen 0x1");
-  const char* longest = kAdjustListA[0];
-  for (const char* pattern : kAdjustListA) {
-    if (std::strlen(pattern) > std::strlen(longest)) longest = pattern;
-  }
+  const char* longest = *std::max_element(
+      std::begin(kAdjustListA), std::end(kAdjustListA),
+      [](const char* a, const char* b) { return std::strlen(a) < std::strlen(b); });
   char command[kCommandBufferSize];
   format_global_command(command, settings, settings.skin_name, longest);
   EXPECT_EQ(std::strlen(command),
@@ -110,73 +102,20 @@ TEST(GlobalCommandLength, MatchesTheFormattedCommandAndDrawsTheLineAt511) {
 }
 
 TEST(AdvancedOptionsRules, RefusesSpecialCharactersAndFileWritingOptions) {
-  SkinSettings settings;
-  init_settings(settings);
-  std::strcpy(settings.skin_name, "Skin");
-  const char* refused[] = {
-      "-blur 0x1 & del x",
-      "a|b",
-      "<in",
-      ">out",
-      "^",
-      "50%",
-      "-set \"x\"",
-      "-write x.png",
-      "+write",
-      "-WRITE ..\\x.png",
-      "-path ..",
-      "-texture ephemeral:a.png",
-      "msl:x",
-      "-define registry:temporary-path=x",
-      "-format png\\..\\..\\x",
-  };
-  for (const char* options : refused) {
+  SkinSettings settings = design_settings(kStandardSingle);
+  for (const char* options :
+       {"-blur 0x1 & del x", "a|b", "<in", ">out", "^", "50%", "-set \"x\"", "-write x.png",
+        "+write", "-WRITE ..\\x.png", "-path ..", "msl:x", "-texture ephemeral:a.png",
+        "-define registry:temporary-path=x", "-format png\\..\\..\\x"}) {
     EXPECT_NE(nullptr, advanced_options_problem(settings, options)) << options;
   }
-  const char* accepted[] = {"",
-                            " ",
-                            "-sharpen 0x1",
-                            "-write-mask m.png",
-                            "-rewrite",
-                            "-define png:compression-level=9",
-                            "-pathological"};
-  for (const char* options : accepted) {
+  for (const char* options : {"", " ", "-sharpen 0x1", "-write-mask m.png", "-rewrite",
+                              "-define png:compression-level=9", "-pathological"}) {
     EXPECT_EQ(nullptr, advanced_options_problem(settings, options)) << options;
   }
   // A field read from a file without its NUL counts as too long.
   std::memset(settings.advanced_options, 'a', sizeof settings.advanced_options);
   EXPECT_NE(nullptr, advanced_options_problem(settings, settings.advanced_options));
-}
-
-class LoadedPresetTest : public DialogueTest {};
-
-TEST_F(LoadedPresetTest, UnsafeOptionsAreClearedAndAStandardPresetGetsAUsableName) {
-  settings_.design_choice = kStandardMulti;
-  std::strcpy(settings_.skin_name, "..");
-  std::strcpy(settings_.advanced_options, "-path ..");
-  feed("\n\nleft\n");
-  check_loaded_preset(settings_);
-  std::string out = printed();
-  EXPECT_EQ(
-      "\nThe preset's advanced options were cleared: they could harm files or break a command "
-      "line.\n"
-      "\nThe preset's name cannot be a folder name here; the skin is named Korvel Dazo "
-      "Custom.\n",
-      out);
-  EXPECT_STREQ("", settings_.advanced_options);
-  EXPECT_STREQ("Korvel Dazo Custom", settings_.skin_name);
-  // Each warning waited for one ENTER.
-  EXPECT_EQ("\n", std::string(answer_line));
-
-  // A CUSTOM preset keeps its name: the name question will refuse it.
-  settings_.design_choice = kCustomMulti;
-  std::strcpy(settings_.skin_name, "..");
-  std::strcpy(settings_.advanced_options, "-sharpen 0x1");
-  feed("");
-  check_loaded_preset(settings_);
-  EXPECT_EQ("", printed());
-  EXPECT_STREQ("..", settings_.skin_name);
-  EXPECT_STREQ("-sharpen 0x1", settings_.advanced_options);
 }
 
 }  // namespace

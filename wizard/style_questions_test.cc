@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "wizard/dialogue_test_support.h"
+#include "tests/test_support.h"
 
 namespace {
 
@@ -43,11 +43,7 @@ const char kMultiStyleScreens[] =
 
 class StyleQuestionsTest : public DialogueTest {
  protected:
-  void SetUp() override {
-    DialogueTest::SetUp();
-    settings_.design_choice = kCustomMulti;
-    apply_design_defaults(settings_);
-  }
+  StyleQuestionsTest() { settings_ = design_settings(kCustomMulti); }
   // The commands without the screen clearing.
   std::vector<std::string> copies() const {
     std::vector<std::string> lines;
@@ -59,29 +55,23 @@ class StyleQuestionsTest : public DialogueTest {
 };
 
 TEST_F(StyleQuestionsTest, EnterEverywhereKeepsTheDefaultsAndCopiesTheDefaultKnob) {
-  feed(std::string(10, '\n'));
+  feed(std::string(9, '\n'));
   ask_style_questions(settings_);
   EXPECT_EQ(kMultiStyleScreens, printed());
   EXPECT_EQ(7, static_cast<int>(commands().size() - copies().size()));  // a screen per question
   std::vector<std::string> expected = {overlay("Knobs", "Massive X Style", "Korvel Dazo Custom")};
   EXPECT_EQ(expected, copies());
-  EXPECT_EQ(1, settings_.eq_color_mode);
-  EXPECT_EQ(63, settings_.sidebar_brightness);
-  EXPECT_FLOAT_EQ(2.0f, settings_.sidebar_width);
-  EXPECT_EQ(1, settings_.sidebar_color_mode);
-  EXPECT_EQ(1, settings_.tab_color_mode);
-  EXPECT_EQ(1, settings_.flow_mod);
+  SkinSettings defaults = design_settings(kCustomMulti);
+  EXPECT_EQ(0, std::memcmp(&defaults, &settings_, sizeof defaults));
 }
 
 TEST_F(StyleQuestionsTest, ChosenStylesCopyTheirOverlaysAndOtherAnswersAreStored) {
   std::strcpy(settings_.skin_name, "My Skin");
   feed("5\n5\n3\n2\n200\n3.5\n2\n2\n2\n");
   ask_style_questions(settings_);
-  std::vector<std::string> expected = {
-      overlay("Knobs", "Factory Style", "My Skin"),
-      overlay("LockIcons", "No Sign", "My Skin"),
-      overlay("AltArp", "Dice", "My Skin"),
-  };
+  std::vector<std::string> expected = {overlay("Knobs", "Factory Style", "My Skin"),
+                                       overlay("LockIcons", "No Sign", "My Skin"),
+                                       overlay("AltArp", "Dice", "My Skin")};
   EXPECT_EQ(expected, copies());
   EXPECT_EQ(2, settings_.eq_color_mode);
   EXPECT_EQ(200, settings_.sidebar_brightness);
@@ -89,23 +79,9 @@ TEST_F(StyleQuestionsTest, ChosenStylesCopyTheirOverlaysAndOtherAnswersAreStored
   EXPECT_EQ(2, settings_.sidebar_color_mode);
   EXPECT_EQ(2, settings_.tab_color_mode);
   EXPECT_EQ(2, settings_.flow_mod);
-
-  // Numbers outside a menu are stored as typed and copy nothing; lock and
-  // arp style 1 are the template's own and copy nothing either.
-  recorded_commands().clear();
-  feed("17\n1\n1\n");
-  ask_style_questions(settings_);
-  EXPECT_TRUE(copies().empty());
-  EXPECT_EQ(17, settings_.knob_style);
 }
 
-TEST_F(StyleQuestionsTest, TheEqQuestionResetsItsFieldByDesign) {
-  settings_.eq_color_mode = 2;  // as a preset may hold it
-  feed(std::string(10, '\n'));
-  ask_style_questions(settings_);
-  EXPECT_NE(std::string::npos, printed().find("1: Theme-based multicolor (default)\n"));
-  EXPECT_EQ(1, settings_.eq_color_mode);
-
+TEST_F(StyleQuestionsTest, TheSingleColourEqQuestionDefaultsToTheMainColour) {
   settings_.design_choice = kCustomSingle;
   settings_.eq_color_mode = 1;
   feed(std::string(10, '\n'));
@@ -119,37 +95,20 @@ TEST_F(StyleQuestionsTest, TheEqQuestionResetsItsFieldByDesign) {
 TEST_F(StyleQuestionsTest, NameQuestionRefusesUnsafeNamesAndAsksAgain) {
   feed("..\n" + std::string(600, 'n') + "\nskindata\nMy  Skin\n");
   ask_skin_name(settings_);
-  EXPECT_EQ(
-      "What would you like to name the skin?\n\n"
-      "(Default = Korvel Dazo Custom)\n: "
-      "\".\" and \"..\" name existing folders; please choose another name.\n"
-      "(Default = Korvel Dazo Custom)\n: "
-      "That name is longer than 255 characters; please choose a shorter one.\n"
-      "(Default = Korvel Dazo Custom)\n: "
-      "skindata and Presets are the program's own folders; please choose another name.\n"
-      "(Default = Korvel Dazo Custom)\n: ",
-      printed());
+  const std::string again = "(Default = Korvel Dazo Custom)\n: ";
+  EXPECT_EQ("What would you like to name the skin?\n\n" + again +
+                "\".\" and \"..\" name existing folders; please choose another name.\n" + again +
+                "That name is longer than 255 characters; please choose a shorter one.\n" + again +
+                "skindata and Presets are the program's own folders; please choose another "
+                "name.\n" +
+                again,
+            printed());
   EXPECT_EQ(std::vector<std::string>{"cls"}, commands());
   EXPECT_STREQ("My  Skin", settings_.skin_name);
 
   feed("\n");  // ENTER keeps a usable default
   ask_skin_name(settings_);
   EXPECT_STREQ("My  Skin", settings_.skin_name);
-}
-
-TEST_F(StyleQuestionsTest, AnUnusableDefaultNeedsATypedNameOrGivesWayAtEndOfInput) {
-  std::strcpy(settings_.skin_name, "a&b");  // a preset's file name
-  feed("\nOcean\n");
-  ask_skin_name(settings_);
-  EXPECT_STREQ("Ocean", settings_.skin_name);
-  EXPECT_NE(std::string::npos, printed().find("(Default = a&b)\n: A skin name cannot hold"));
-
-  std::strcpy(settings_.skin_name, "..");
-  feed("");
-  ask_skin_name(settings_);
-  EXPECT_STREQ("Korvel Dazo Custom", settings_.skin_name);
-  EXPECT_NE(std::string::npos,
-            printed().find("Input has ended: the skin is named Korvel Dazo Custom.\n"));
 }
 
 }  // namespace

@@ -1,0 +1,171 @@
+// What the tests share: a command recorder, a scratch working folder, scripted
+// answers with the printed text of the question stages, file helpers taking
+// the program's ".\x\y" paths, and the end-to-end runs of the real binaries.
+#ifndef SKINBUILDER_TESTS_TEST_SUPPORT_H_
+#define SKINBUILDER_TESTS_TEST_SUPPORT_H_
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "assembly/commands.h"
+#include "settings/skin_settings.h"
+
+// The lines kept by record_command, the runner that keeps every command line
+// instead of running it.
+std::vector<std::string>& recorded_commands();
+void record_command(const char* line);
+
+// Swaps in a runner (record_command unless told otherwise) with an empty
+// record, and puts the previous runner back when it goes.
+class CommandRecorder {
+ public:
+  explicit CommandRecorder(CommandRunner runner = record_command)
+      : previous_(set_command_runner(runner)) {
+    recorded_commands().clear();
+  }
+  ~CommandRecorder() { set_command_runner(previous_); }
+
+ private:
+  CommandRunner previous_;
+};
+
+// A fresh temporary folder, removed with everything in it when this goes.
+// Unless told otherwise it is the working folder meanwhile.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(bool enter = true);
+  ~ScratchFolder();
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+  std::string previous_;
+};
+
+class ScratchFolderTest : public ::testing::Test {
+ protected:
+  ScratchFolder folder_;
+};
+
+// A variable of the environment set (or unset, for nullptr) while this lives.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value);
+  ~ScopedVariable();
+
+ private:
+  std::string name_;
+  std::optional<std::string> old_;
+};
+
+// What f prints on standard output.
+template <typename F>
+std::string stdout_of(F&& f) {
+  testing::internal::CaptureStdout();
+  f();
+  return testing::internal::GetCapturedStdout();
+}
+
+// What a line prints through the built-in interpreter, run in this process.
+struct Printed {
+  std::string out;
+  std::string err;
+  std::string both() const { return out + err; }
+};
+Printed interpret(const std::string& line);
+
+// For the question stages: each test starts from a new record with commands
+// recorded; feed() hands in the answers and captures standard output until
+// printed() returns it.
+class DialogueTest : public ::testing::Test {
+ protected:
+  DialogueTest() { init_settings(settings_); }
+  ~DialogueTest() override;
+  void feed(const std::string& answers);
+  std::string printed();
+  const std::vector<std::string>& commands() const { return recorded_commands(); }
+
+  CommandRecorder recorder_;
+  SkinSettings settings_;
+
+ private:
+  FILE* input_ = nullptr;
+  bool capturing_ = false;
+};
+
+// The same in a scratch working folder.
+class WorkingFolderTest : public DialogueTest {
+ protected:
+  ScratchFolder folder_;
+};
+
+// A new record of a design with its defaults applied, and a record's bytes
+// as a preset file holds them.
+SkinSettings design_settings(int32_t design);
+std::string record_bytes(const SkinSettings& settings, size_t size = kSettingsSize);
+
+// Files by the program's paths (".\Skin\Scripts\Template.txt") or plain
+// ones; a write makes the folders above the file.
+void write_file(const std::string& path, const std::string& text);
+std::string read_file(const std::string& path);
+
+// The names in a folder, sorted; none when it does not exist.
+std::vector<std::string> names_in(const std::string& folder);
+// Every entry below a folder by relative path: a file's bytes, "<folder>".
+std::map<std::string, std::string> tree_content(const std::string& folder);
+std::vector<std::string> lines_of(const std::string& text);
+size_t count_of(const std::string& text, const std::string& part);
+inline bool ends_with(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// Standard output of a command run by the system's shell.
+std::string command_output(const std::string& command);
+// The six characters after the '#' of the first line of identify's verbose
+// report that holds one, as the program measures a sample.
+std::string measured_colour(const std::string& image,
+                            const std::string& identify = "/usr/bin/identify");
+
+// Runs the template generator into folder; the folder, or empty when it failed.
+std::string make_skindata(const std::string& folder, bool small);
+// End-to-end runs. A small generated skindata, made once per test run and
+// shared read-only; empty when the generator is not built.
+const std::string& small_skindata();
+
+// A working folder as the program expects it: Presets and a copy of the
+// small skindata (at path(), or in a folder below it).
+class Workspace : public ScratchFolder {
+ public:
+  explicit Workspace(const std::string& below = "");
+  const std::string& run_folder() const { return run_folder_; }
+
+ private:
+  std::string run_folder_;
+};
+
+// End-to-end tests, skipped when the generator is not built.
+class EndToEndTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (small_skindata().empty()) GTEST_SKIP() << "make-skindata is not built";
+  }
+};
+
+struct WizardRun {
+  int exit_code = -1;  // 137 when killed for running too long
+  std::string output;  // standard output and standard error, interleaved
+};
+
+// Runs the skinbuilder binary in folder with input on its standard input,
+// closed after it. A run that outlives limit_seconds is killed, so a dialogue
+// that waits forever fails instead of hanging.
+WizardRun run_wizard_in(const std::string& folder, const std::string& input,
+                        int limit_seconds = 300);
+
+#endif  // SKINBUILDER_TESTS_TEST_SUPPORT_H_
