@@ -2,6 +2,7 @@
 // its preset, and the rebuild from that preset with ENTER everywhere.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -37,14 +38,39 @@ std::string defined_colour(const std::string& script, const std::string& name) {
   return "";
 }
 
+// A marker file in each style overlay shows which overlays reached the
+// skin (the overlays' images are recoloured after the copy).
+void mark_overlays(const std::string& skindata) {
+  for (const char* overlay : {"Knobs/Massive X Style", "Knobs/Factory Style", "LockIcons/No Sign",
+                              "LockIcons/Dot", "AltArp/Dice", "AltArp/Standard"}) {
+    std::string name = fs::path(overlay).filename().string();
+    write_file(skindata + "/" + overlay + "/Images/Other/marker " + name + ".txt", name);
+  }
+}
+
+template <typename T>
+T field_at(const std::string& record, size_t offset) {
+  T value;
+  std::memcpy(&value, record.data() + offset, sizeof value);
+  return value;
+}
+
 using CustomDesignRun = EndToEndTest;
 
 TEST_F(CustomDesignRun, TypedAnswersReachTheSkinItsScriptsAndThePreset) {
   Workspace workspace;
   const std::string skin = workspace.path() + "/My Custom Skin";
   const std::string preset = workspace.path() + "/Presets/My Custom Skin-v11b5.kvl";
+  mark_overlays(workspace.path() + "/skindata");
   WizardRun run = run_wizard_in(workspace.path(), first_run_answers());
   ASSERT_EQ(0, run.exit_code) << run.output;
+  std::vector<std::string> markers = names_in(skin + "/Images/Other");
+  markers.erase(std::remove_if(markers.begin(), markers.end(),
+                               [](const std::string& n) { return n.rfind("marker", 0) != 0; }),
+                markers.end());
+  EXPECT_EQ((std::vector<std::string>{"marker Dice.txt", "marker Factory Style.txt",
+                                      "marker No Sign.txt"}),
+            markers);
   // The second pass offered the first pass's answers as defaults.
   EXPECT_EQ(1u,
             count_of(run.output,
@@ -54,6 +80,24 @@ TEST_F(CustomDesignRun, TypedAnswersReachTheSkinItsScriptsAndThePreset) {
   EXPECT_EQ(2u, count_of(run.output, "Are you satisfied with the result?"));
   std::string saved = read_file(preset);
   ASSERT_EQ(kSettingsSize, saved.size());
+  EXPECT_EQ(4, field_at<int32_t>(saved, 0));        // design_choice
+  EXPECT_EQ(5, field_at<int32_t>(saved, 8));        // knob_style
+  EXPECT_EQ(5, field_at<int32_t>(saved, 12));       // lock_icon_style
+  EXPECT_EQ(3.5f, field_at<float>(saved, 16));      // sidebar_width
+  EXPECT_EQ(100, field_at<int32_t>(saved, 20));     // sidebar_brightness
+  EXPECT_EQ(2, field_at<int32_t>(saved, 28));       // flow_mod
+  EXPECT_EQ(2, field_at<int32_t>(saved, 32));       // tab_color_mode
+  EXPECT_EQ(3, field_at<int32_t>(saved, 292));      // arp_icon_style
+  EXPECT_EQ(200, field_at<int32_t>(saved, 896));    // cs1 red
+  EXPECT_EQ(200, field_at<int32_t>(saved, 960));    // cs4 green
+  EXPECT_EQ(10, field_at<int32_t>(saved, 976));     // sel_red
+  EXPECT_EQ(30, field_at<int32_t>(saved, 984));     // sel_blue
+  EXPECT_EQ(15.0f, field_at<float>(saved, 1096));   // global_hue
+  EXPECT_EQ(5.0f, field_at<float>(saved, 1100));    // global_saturation
+  EXPECT_EQ(10.0f, field_at<float>(saved, 1104));   // global_brightness
+  EXPECT_EQ(-20.0f, field_at<float>(saved, 1108));  // global_contrast
+  EXPECT_EQ(2, field_at<int32_t>(saved, 1112));     // global_adjust
+  EXPECT_STREQ("-sharpen 0x1", saved.data() + 1116);
 
   std::string zebra2 = read_file(skin + "/Scripts/Zebra2.txt");
   std::string zebra_hz = read_file(skin + "/Scripts/ZebraHZ.txt");
@@ -76,6 +120,15 @@ TEST_F(CustomDesignRun, TypedAnswersReachTheSkinItsScriptsAndThePreset) {
   EXPECT_EQ("0a141e64", defined_colour(zebra2, "Sidebar 1"));  // selection colour, brightness 100
   EXPECT_EQ("0a141e64", defined_colour(zebra2, "Sidebar 4"));
   EXPECT_NE(0u, count_of(zebra2, "Width     = 3.50"));
+  // Flow on: every translucent section colour use of the template became
+  // the selection colour's.
+  std::string template_script =
+      read_file(workspace.path() + "/skindata/SkinTemplate/Scripts/Template.txt");
+  size_t flow_uses = count_of(template_script, "colour \"ALT Custom");
+  EXPECT_GT(flow_uses, 0u);
+  EXPECT_EQ(flow_uses, count_of(zebra2, "colour \"SelectColour Trans\""));
+  // Tabs in the selection colour.
+  EXPECT_EQ(1u, count_of(zebra2, "MainText  = colour \"SelectColour\""));
 
   // Rebuild from the preset with ENTER everywhere, then compare.
   fs::rename(skin, workspace.path() + "/first build");
