@@ -66,27 +66,22 @@ Variant texts(const std::string& suffix, int w, int h, const Labels& labels, int
           }};
 }
 
+// A tab row as drawn in its section colour and dimmed.
+std::vector<Variant> lit_and_dim(int w, int h, const Labels& labels, int frames) {
+  return {tabs("", w, h, labels, frames, false), tabs("-Dim", w, h, labels, frames, true)};
+}
+
 void add_tab_folders(JobList& jobs, const Scale& s) {
   Labels bottom = {"SYNTH", "ARP", "PERFORM", "MATRIX", "FX", "PROGRAM", "GLOBAL", "BROWSER"};
   Labels bottom_z2(bottom.begin(), bottom.begin() + 6);
-  add_folder(jobs, "KVL-BotTabs-Z2",
-             {tabs("", s.px(600), s.px(22), bottom_z2, s.frames(6), false),
-              tabs("-Dim", s.px(600), s.px(22), bottom_z2, s.frames(6), true)});
-  add_folder(jobs, "KVL-BotTabs-ZHZ",
-             {tabs("", s.px(704), s.px(22), bottom, s.frames(8), false),
-              tabs("-Dim", s.px(704), s.px(22), bottom, s.frames(8), true)});
+  add_folder(jobs, "KVL-BotTabs-Z2", lit_and_dim(s.px(600), s.px(22), bottom_z2, s.frames(6)));
+  add_folder(jobs, "KVL-BotTabs-ZHZ", lit_and_dim(s.px(704), s.px(22), bottom, s.frames(8)));
   Labels main = {"SYNTH", "FX", "ARP", "MOD"};
-  add_folder(jobs, "KVL-MainTab",
-             {tabs("", s.px(320), s.px(24), main, s.frames(4), false),
-              tabs("-Dim", s.px(320), s.px(24), main, s.frames(4), true)});
+  add_folder(jobs, "KVL-MainTab", lit_and_dim(s.px(320), s.px(24), main, s.frames(4)));
   Labels mseg = {"MSEG1", "MSEG2", "MSEG3", "MSEG4", "MSEG5", "MSEG6", "MSEG7", "MSEG8"};
   Labels mseg_z2(mseg.begin(), mseg.begin() + 4);
-  add_folder(jobs, "KVL-MsegTabsCS1-Z2",
-             {tabs("", s.px(356), s.px(20), mseg_z2, s.frames(4), false),
-              tabs("-Dim", s.px(356), s.px(20), mseg_z2, s.frames(4), true)});
-  add_folder(jobs, "KVL-MsegTabsCS1-ZHZ",
-             {tabs("", s.px(708), s.px(20), mseg, s.frames(8), false),
-              tabs("-Dim", s.px(708), s.px(20), mseg, s.frames(8), true)});
+  add_folder(jobs, "KVL-MsegTabsCS1-Z2", lit_and_dim(s.px(356), s.px(20), mseg_z2, s.frames(4)));
+  add_folder(jobs, "KVL-MsegTabsCS1-ZHZ", lit_and_dim(s.px(708), s.px(20), mseg, s.frames(8)));
   Labels xy = {"XY1", "XY2", "XY3", "XY4"};
   add_folder(jobs, "KVL-XY-TabsCS1",
              {tabs("", s.px(200), s.px(18), xy, s.frames(4), false),
