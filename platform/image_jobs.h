@@ -12,11 +12,14 @@
 //   - each process's output is kept aside and written out when all have
 //     ended, in the order of the files; what every process printed alike
 //     before its files (an option the tool refuses) is written once;
-//   - a wildcard that matches no file, one file or only a few small ones,
-//     SKINBUILDER_JOBS=1, or anything the tool might read differently from a
-//     plain list of files (other file arguments, patterns beyond '*' and '?',
-//     -write) runs the command unchanged in one process, as before, so the
-//     tool speaks for itself.
+//   - a wildcard that matches one file or only a few small ones runs in the
+//     program through ImageMagick's library (platform/image_library.h) when
+//     it is built in and the command's output is not redirected, since the
+//     tool's start-up would cost more than the work;
+//   - a wildcard that matches no file, SKINBUILDER_JOBS=1, or anything the
+//     tool might read differently from a plain list of files (other file
+//     arguments, patterns beyond '*' and '?', -write) runs the command
+//     unchanged in one process, as before, so the tool speaks for itself.
 // The processes get MAGICK_THREAD_LIMIT=1: they already fill the processors,
 // and the tool's own threads would only compete with them.
 //
