@@ -150,22 +150,23 @@ void add_indicator_folders(JobList& jobs, const Scale& s) {
               steps("-Tie", s.px(20), s.px(28), 3)});
 }
 
+// A selector strip at full size and at the small size.
+struct SelectorSizes {
+  int w, h, small_w, small_h;
+};
+std::vector<Variant> normal_and_small(const Scale& s, SelectorSizes size, int frames,
+                                      Symbol (*pick)(int), int first) {
+  return {symbols("", s.px(size.w), s.px(size.h), s.frames(frames), pick, first),
+          symbols("-Small", s.px(size.small_w), s.px(size.small_h), s.frames(frames), pick, first)};
+}
+
 void add_selector_folders(JobList& jobs, const Scale& s) {
-  add_folder(jobs, "KVL-FMOgen",
-             {symbols("", s.px(40), s.px(24), s.frames(8), wave_symbol, 0),
-              symbols("-Small", s.px(30), s.px(18), s.frames(8), wave_symbol, 0)});
-  add_folder(jobs, "KVL-LFOWavesCS1",
-             {symbols("", s.px(44), s.px(24), s.frames(10), wave_symbol, 0),
-              symbols("-Small", s.px(32), s.px(18), s.frames(10), wave_symbol, 0)});
+  add_folder(jobs, "KVL-FMOgen", normal_and_small(s, {40, 24, 30, 18}, 8, wave_symbol, 0));
+  add_folder(jobs, "KVL-LFOWavesCS1", normal_and_small(s, {44, 24, 32, 18}, 10, wave_symbol, 0));
   add_folder(jobs, "KVL-VCFBotTypesCS1",
-             {symbols("", s.px(48), s.px(26), s.frames(10), filter_symbol, 0),
-              symbols("-Small", s.px(36), s.px(20), s.frames(10), filter_symbol, 0)});
-  add_folder(jobs, "KVL-XmfT1CS1",
-             {symbols("", s.px(48), s.px(26), s.frames(6), filter_symbol, 0),
-              symbols("-Small", s.px(36), s.px(20), s.frames(6), filter_symbol, 0)});
-  add_folder(jobs, "KVL-XmfT2CS1",
-             {symbols("", s.px(48), s.px(26), s.frames(6), filter_symbol, 4),
-              symbols("-Small", s.px(36), s.px(20), s.frames(6), filter_symbol, 4)});
+             normal_and_small(s, {48, 26, 36, 20}, 10, filter_symbol, 0));
+  add_folder(jobs, "KVL-XmfT1CS1", normal_and_small(s, {48, 26, 36, 20}, 6, filter_symbol, 0));
+  add_folder(jobs, "KVL-XmfT2CS1", normal_and_small(s, {48, 26, 36, 20}, 6, filter_symbol, 4));
   Labels notes = {"1/1", "1/2", "1/4", "1/8", "1/16", "1/32", "1/4.", "1/8."};
   add_folder(jobs, "KVL-NoteLengthCS1",
              {texts("", s.px(40), s.px(18), notes, s.frames(8)),

@@ -140,20 +140,21 @@ void ask_menu(const char* const* labels, int count, int32_t* field) {
   convert_int(answer_line, field);
 }
 
-bool ask_preview_accepted() {
-  std::printf("1: No\n2: Yes (Default)\n:");
+// A fixed two-row block: the answer starts at its default, and only 2 is yes.
+static bool ask_yes_no(const char* block, int32_t default_answer) {
+  std::printf("%s", block);
   read_answer_line();
-  int32_t answer = 2;
+  int32_t answer = default_answer;
   convert_int(answer_line, &answer);
   return answer == 2;
 }
 
+bool ask_preview_accepted() {
+  return ask_yes_no("1: No\n2: Yes (Default)\n:", 2);
+}
+
 bool ask_save_wanted() {
-  std::printf("1: No (Default)\n2: Yes\n: ");
-  read_answer_line();
-  int32_t answer = 0;
-  convert_int(answer_line, &answer);
-  return answer == 2;
+  return ask_yes_no("1: No (Default)\n2: Yes\n: ", 0);
 }
 
 void pause_for_enter() {

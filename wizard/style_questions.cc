@@ -14,12 +14,17 @@ const char kNameFallbackAtEnd[] = "Input has ended: the skin is named Korvel Daz
 
 const char* const kSectionOrSelection[] = {"Color of applicable section", "Selection Color"};
 
-// A style answer lays its overlay into the skin folder at once.
-void ask_style(const char* question, StyleGroup group, const char* const* labels, int count,
-               int32_t* field, const char* skin_name) {
+// One menu on a screen of its own.
+void ask_screen_menu(const char* question, const char* const* labels, int count, int32_t* field) {
   clear_screen();
   std::printf("%s", question);
   ask_menu(labels, count, field);
+}
+
+// A style answer lays its overlay into the skin folder at once.
+void ask_style(const char* question, StyleGroup group, const char* const* labels, int count,
+               int32_t* field, const char* skin_name) {
+  ask_screen_menu(question, labels, count, field);
   copy_style_overlay(group, *field, skin_name);
 }
 
@@ -54,19 +59,17 @@ void ask_sidebars(SkinSettings& settings) {
 }
 
 void ask_tab_colour(SkinSettings& settings) {
-  clear_screen();
-  std::printf(
+  ask_screen_menu(
       "Should tabs (main tab, bottom tab, etc.) be the same color as the applicable section or "
-      "the Selection Color?:\n");
-  ask_menu(kSectionOrSelection, 2, &settings.tab_color_mode);
+      "the Selection Color?:\n",
+      kSectionOrSelection, 2, &settings.tab_color_mode);
 }
 
 void ask_flow_mod(SkinSettings& settings) {
-  clear_screen();
-  std::printf(
-      "Use quintaris's \"flow\" mod (replace certain colors with the Selection Color?):\n\n");
   const char* const labels[] = {"No", "Yes"};
-  ask_menu(labels, 2, &settings.flow_mod);
+  ask_screen_menu(
+      "Use quintaris's \"flow\" mod (replace certain colors with the Selection Color?):\n\n",
+      labels, 2, &settings.flow_mod);
 }
 
 }  // namespace
