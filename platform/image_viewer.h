@@ -11,4 +11,10 @@
 
 void open_image(const char* path);
 
+// Whether an image was drawn in the terminal since the last call, so that
+// text printed now stands right under it; each call clears the answer. A
+// line that names a missing image, or an image handed to a viewer, draws
+// nothing.
+bool image_drawn_in_terminal();
+
 #endif  // SKINBUILDER_PLATFORM_IMAGE_VIEWER_H_

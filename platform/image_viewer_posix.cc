@@ -23,6 +23,8 @@ bool has_display() {
 }
 #endif
 
+bool drawn_in_terminal = false;
+
 void draw_in_terminal(const char* path) {
   RgbaImage image;
   if (!read_image_pixels(path, image)) return;
@@ -30,6 +32,7 @@ void draw_in_terminal(const char* path) {
   // The program's progress text leaves the cursor inside a line; the image
   // starts on a line of its own so that its rows are not shifted.
   write_text(1, "\n" + half_block_text(image, size.columns, size.rows));
+  drawn_in_terminal = true;
 }
 
 }  // namespace
@@ -37,4 +40,10 @@ void draw_in_terminal(const char* path) {
 void open_image(const char* path) {
   if (has_display() && program_in_path(kOpener) && start_detached({kOpener, path})) return;
   if (isatty(1)) draw_in_terminal(path);
+}
+
+bool image_drawn_in_terminal() {
+  bool drawn = drawn_in_terminal;
+  drawn_in_terminal = false;
+  return drawn;
 }

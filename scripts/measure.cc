@@ -14,24 +14,6 @@ namespace {
 
 constexpr int kColourDigits = kColourTextSize - 1;
 
-// The six characters after the first "#" of the listing's first line (at
-// most 511 characters are read). False when there is no such line, no "#"
-// on it, or the line ends before six characters.
-bool read_listed_colour(const char* listing_file, char* out) {
-  std::FILE* in = std::fopen(native_path(listing_file).c_str(), "r");
-  if (in == nullptr) return false;
-  char line[kCommandBufferSize] = {};
-  bool got_line = std::fgets(line, sizeof line, in) != nullptr;
-  std::fclose(in);
-  const char* hash = got_line ? std::strchr(line, '#') : nullptr;
-  if (hash == nullptr) return false;
-  size_t usable = std::strcspn(hash + 1, "\r\n");
-  if (usable < static_cast<size_t>(kColourDigits)) return false;
-  std::memcpy(out, hash + 1, kColourDigits);
-  out[kColourDigits] = '\0';
-  return true;
-}
-
 unsigned clamp_amount(int amount) {
   return static_cast<unsigned>(amount < 0 ? 0 : (amount > 255 ? 255 : amount));
 }
@@ -57,6 +39,33 @@ void measure_section(const SkinSettings& settings, int section, char* slot) {
 }
 
 }  // namespace
+
+bool parse_listed_colour(const char* bytes, size_t size, char* out) {
+  // The first line as the line buffer holds it: up to the newline (or a
+  // NUL, where a C string would end) and at most 511 characters.
+  size_t line_length = 0;
+  size_t limit = size < kCommandBufferSize - 1 ? size : kCommandBufferSize - 1;
+  while (line_length < limit && bytes[line_length] != '\n' && bytes[line_length] != '\0')
+    ++line_length;
+  const char* hash = static_cast<const char*>(std::memchr(bytes, '#', line_length));
+  if (hash == nullptr) return false;
+  size_t after = line_length - static_cast<size_t>(hash + 1 - bytes);
+  size_t usable = 0;
+  while (usable < after && hash[1 + usable] != '\r') ++usable;
+  if (usable < static_cast<size_t>(kColourDigits)) return false;
+  std::memcpy(out, hash + 1, kColourDigits);
+  out[kColourDigits] = '\0';
+  return true;
+}
+
+bool read_listed_colour(const char* listing_file, char* out) {
+  std::FILE* in = std::fopen(native_path(listing_file).c_str(), "rb");
+  if (in == nullptr) return false;
+  char start[kCommandBufferSize];
+  size_t size = std::fread(start, 1, sizeof start, in);
+  std::fclose(in);
+  return parse_listed_colour(start, size, out);
+}
 
 void measure_sample(const SampleRow& row, const char* skin_name, const char* fallback, char* out) {
   std::printf("%s", row.message);

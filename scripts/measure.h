@@ -15,6 +15,8 @@
 #ifndef SKINBUILDER_SCRIPTS_MEASURE_H_
 #define SKINBUILDER_SCRIPTS_MEASURE_H_
 
+#include <cstddef>
+
 #include "settings/skin_settings.h"
 
 // A measured colour: six hexadecimal characters and the terminator.
@@ -57,6 +59,18 @@ inline constexpr SampleRow kSamples[] = {
     {"CS4", "Measuring actual color CS4.......", "CS4Sample.png", ".\\skindata\\temp\\CS4info.txt"},
 };
 inline constexpr int kFirstSectionSample = 3;  // kSamples[kFirstSectionSample + n - 1] is CS<n>
+
+// The colour of a listing file's bytes: the six characters after the first
+// "#" of the first line, where the first line is what comes before the
+// first newline or NUL, and only its first 511 characters count (a longer
+// line is cut there, as a 512-byte line buffer reads it). False when there
+// is no "#" in that part, or fewer than six characters follow it on the
+// line. out receives six characters and the terminator.
+bool parse_listed_colour(const char* bytes, size_t size, char* out);
+
+// Reads a listing file, in the interpreter's path form, and parses it.
+// False when the file cannot be read or holds no colour.
+bool read_listed_colour(const char* listing_file, char* out);
 
 // Prints the row's message, runs the tool on the skin's sample and writes
 // the six characters it reports into out (seven bytes, terminated), or
