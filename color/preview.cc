@@ -4,13 +4,54 @@
 
 #include "assembly/commands.h"
 #include "color/modulation.h"
+#include "color/readability.h"
+#include "platform/image_viewer.h"
 #include "wizard/prompts.h"
 
 namespace {
 
+// Recolours a copy of one of the template's colour samples as the build will
+// recolour the skin's (the section command of section, when it is not 0,
+// then the global command when chosen) and measures it.
+SampledColour measure_sample_copy(const SkinSettings& settings, const char* tag, const char* source,
+                                  int section) {
+  char file[32];
+  format_bounded(file, sizeof file, "%sSample.png", tag);
+  char command[kCommandBufferSize];
+  format_command(command,
+                 "copy /y .\\skindata\\SkinTemplate\\Images\\Other\\%s .\\skindata\\temp\\%s >NUL",
+                 source, file);
+  run_command(command);
+  if (section != 0) {
+    format_section_command(command, section_color(settings, section), "skindata\\temp", file);
+    run_command(command);
+  }
+  if (settings.global_adjust == 2) {
+    format_global_command(command, settings, "skindata\\temp", file);
+    run_command(command);
+  }
+  char listing[64];
+  format_bounded(listing, sizeof listing, ".\\skindata\\temp\\%sSample.txt", tag);
+  format_command(command, ".\\skindata\\identify -verbose .\\skindata\\temp\\%s | findstr # > %s",
+                 file, listing);
+  run_command(command);
+  return sampled_from_listing(listing);
+}
+
+void measure_section_sample(const SkinSettings& settings, int section,
+                            ReadabilityColours& colours) {
+  char tag[8];
+  format_bounded(tag, sizeof tag, "CS%d", section);
+  colours.sections[section - 1] = measure_sample_copy(settings, tag, "CS1Sample.png", section);
+}
+
 // One image: copy, recolour, optionally adjust, show; each command runs to
-// its end before the next, so the image shown is the finished one.
-void make_preview_image(const SkinSettings& settings, const char* source, int section) {
+// its end before the next, so the image shown is the finished one. Its
+// section's colour sample is measured first, so that an image drawn in the
+// terminal can have its section's problems marked right under it.
+void make_preview_image(const SkinSettings& settings, const char* source, int section,
+                        ReadabilityColours& colours) {
+  measure_section_sample(settings, section, colours);
   char file[32];
   format_bounded(file, sizeof file, "CS%dpreview.png", section);
   char command[kCommandBufferSize];
@@ -24,21 +65,28 @@ void make_preview_image(const SkinSettings& settings, const char* source, int se
   }
   format_command(command, ".\\skindata\\temp\\%s", file);
   run_command(command);
+  if (image_drawn_in_terminal()) print_section_problems(colours, section, "^ ");
 }
 
 }  // namespace
 
 bool make_preview(const SkinSettings& settings) {
   std::printf("\nPreparing preview....");
+  image_drawn_in_terminal();  // forget any image drawn before this preview
+  ReadabilityColours colours = readability_colours_for(settings);
+  colours.section_count = settings.design_choice == kCustomSingle ? 1 : 4;  // the images made
+  colours.background = measure_sample_copy(settings, "DG", "DGSample.png", 0);
   if (settings.design_choice == kCustomSingle) {
-    make_preview_image(settings, "singlepreview.png", 1);
+    make_preview_image(settings, "singlepreview.png", 1, colours);
   } else {
     const char* const sources[] = {"CS1preview.png", "CS2preview.png", "CS3preview.png",
                                    "CS4preview.png"};
     for (int section = 1; section <= 4; ++section) {
-      make_preview_image(settings, sources[section - 1], section);
+      make_preview_image(settings, sources[section - 1], section, colours);
     }
   }
-  std::printf("Done.\n\n\nAre you satisfied with the result?\n\n");
+  std::printf("Done.\n");
+  print_readability_report(colours);
+  std::printf("\n\nAre you satisfied with the result?\n\n");
   return ask_preview_accepted();
 }

@@ -11,28 +11,56 @@
 
 namespace {
 
-// A preview's section command, with the arguments of the section's default colour.
-std::string section_command(int section) {
+// A section command of the preview, with the arguments of the section's
+// default colour, on a file in skindata\temp.
+std::string section_command(int section, const std::string& file) {
   const char* args[] = {"100.855583,100.015656", "96.669373,0.148933", "115.370972,63.478642",
                         "0.010000,-19.000000"};
   return ".\\skindata\\mogrify -quality 80 -type TrueColorAlpha -define modulate:colorspace=HSB "
          "-modulate 100," +
-         std::string(args[section - 1]) + " \".\\skindata\\temp\\CS" + std::to_string(section) +
-         "preview.png\"";
+         std::string(args[section - 1]) + " \".\\skindata\\temp\\" + file + "\"";
 }
 
-std::string global_command(const std::string& options, int section) {
+std::string section_command(int section) {
+  return section_command(section, "CS" + std::to_string(section) + "preview.png");
+}
+
+std::string global_command(const std::string& options, const std::string& file) {
   return ".\\skindata\\mogrify -quality 80 -type TrueColorAlpha -define "
          "modulate:colorspace=HSB -colorspace sRGB -modulate 110.000000,100.000000,150.000000 "
          "-brightness-contrast 0x-20.000000 " +
-         options + " \".\\skindata\\temp\\CS" + std::to_string(section) + "preview.png\"";
+         options + " \".\\skindata\\temp\\" + file + "\"";
 }
 
-const char kQuestion[] =
-    "\nPreparing preview....Done.\n\n\nAre you satisfied with the result?\n\n1: No\n2: Yes "
-    "(Default)\n:";
+std::string global_command(const std::string& options, int section) {
+  return global_command(options, "CS" + std::to_string(section) + "preview.png");
+}
 
-class PreviewTest : public DialogueTest {
+// The commands that copy one of the template's colour samples into
+// skindata\temp, recolour it as the build will (section 0: the dark grey,
+// which takes no section command) and measure it.
+std::vector<std::string> sample_commands(int section, const std::string& options = "",
+                                         bool global = false) {
+  std::string tag = section == 0 ? "DG" : "CS" + std::to_string(section);
+  std::string file = tag + "Sample.png";
+  std::vector<std::string> lines = {"copy /y .\\skindata\\SkinTemplate\\Images\\Other\\" +
+                                    std::string(section == 0 ? "DGSample.png" : "CS1Sample.png") +
+                                    " .\\skindata\\temp\\" + file + " >NUL"};
+  if (section != 0) lines.push_back(section_command(section, file));
+  if (global) lines.push_back(global_command(options, file));
+  lines.push_back(".\\skindata\\identify -verbose .\\skindata\\temp\\" + file +
+                  " | findstr # > .\\skindata\\temp\\" + tag + "Sample.txt");
+  return lines;
+}
+
+// What the image tool's filtered report of a sample would hold.
+void list_sample(const std::string& tag, const std::string& colour) {
+  write_file(".\\skindata\\temp\\" + tag + "Sample.txt", "    36: (1,2,3) #" + colour + "\n");
+}
+
+const char kQuestion[] = "\n\nAre you satisfied with the result?\n\n1: No\n2: Yes (Default)\n:";
+
+class PreviewTest : public WorkingFolderTest {
  protected:
   PreviewTest() {
     compute_modulation(settings_);
@@ -46,23 +74,40 @@ TEST_F(PreviewTest, SingleColourMakesOneImageFromTheSinglePreview) {
   settings_.design_choice = kCustomSingle;
   feed("\n");
   EXPECT_TRUE(make_preview(settings_));
-  EXPECT_EQ(kQuestion, printed());
-  std::vector<std::string> expected = {
+  // Nothing ran, so no sample could be measured.
+  EXPECT_EQ(std::string("\nPreparing preview....Done.\n"
+                        "The background sample could not be measured, so its check is left "
+                        "out.\n"
+                        "MAIN: the colour sample could not be measured, so its checks are left "
+                        "out.\n") +
+                kQuestion,
+            printed());
+  std::vector<std::string> expected = sample_commands(0), section = sample_commands(1);
+  expected.insert(expected.end(), section.begin(), section.end());
+  std::vector<std::string> image = {
       "copy /y .\\skindata\\singlepreview.png .\\skindata\\temp\\CS1preview.png >NUL",
       section_command(1), ".\\skindata\\temp\\CS1preview.png"};
+  expected.insert(expected.end(), image.begin(), image.end());
   EXPECT_EQ(expected, commands());
 
   // With global adjustments the global command follows the section command,
-  // advanced options included.
+  // advanced options included, on the samples as on the image.
   settings_.global_adjust = 2;
   std::strcpy(settings_.advanced_options, "-sharpen 0x1");
+  list_sample("DG", "262626FF");
+  list_sample("CS1", "5798EE");
   recorded_commands().clear();
   feed("1\n");
   EXPECT_FALSE(make_preview(settings_));
-  ASSERT_EQ(4u, commands().size());
-  EXPECT_EQ(section_command(1), commands()[1]);
-  EXPECT_EQ(global_command("-sharpen 0x1", 1), commands()[2]);
-  EXPECT_EQ(".\\skindata\\temp\\CS1preview.png", commands()[3]);
+  EXPECT_EQ(std::string("\nPreparing preview....Done.\nColours read well.\n") + kQuestion,
+            printed());
+  ASSERT_EQ(11u, commands().size());
+  EXPECT_EQ(global_command("-sharpen 0x1", "DGSample.png"), commands()[1]);
+  EXPECT_EQ(sample_commands(1, "-sharpen 0x1", true),
+            std::vector<std::string>(commands().begin() + 3, commands().begin() + 7));
+  EXPECT_EQ(section_command(1), commands()[8]);
+  EXPECT_EQ(global_command("-sharpen 0x1", 1), commands()[9]);
+  EXPECT_EQ(".\\skindata\\temp\\CS1preview.png", commands()[10]);
 }
 
 TEST_F(PreviewTest, MulticolourMakesFourCompleteGroupsInSectionOrder) {
@@ -70,10 +115,14 @@ TEST_F(PreviewTest, MulticolourMakesFourCompleteGroupsInSectionOrder) {
   settings_.global_adjust = 2;
   feed("2 please\n");
   EXPECT_TRUE(make_preview(settings_));
-  ASSERT_EQ(16u, commands().size());
+  ASSERT_EQ(3u + 4 * 8, commands().size());
+  EXPECT_EQ(sample_commands(0, "", true),
+            std::vector<std::string>(commands().begin(), commands().begin() + 3));
   for (int section = 1; section <= 4; ++section) {
     std::string tag = "CS" + std::to_string(section);
-    const std::string* group = &commands()[(section - 1) * 4];
+    const std::string* samples = &commands()[3 + (section - 1) * 8];
+    EXPECT_EQ(sample_commands(section, "", true), std::vector<std::string>(samples, samples + 4));
+    const std::string* group = samples + 4;
     EXPECT_EQ("copy /y .\\skindata\\" + tag + "preview.png .\\skindata\\temp\\" + tag +
                   "preview.png >NUL",
               group[0]);
@@ -81,6 +130,25 @@ TEST_F(PreviewTest, MulticolourMakesFourCompleteGroupsInSectionOrder) {
     EXPECT_EQ(global_command("", section), group[2]);  // empty options: two blanks
     EXPECT_EQ(".\\skindata\\temp\\" + tag + "preview.png", group[3]);
   }
+}
+
+TEST_F(PreviewTest, MulticolourReportNamesEachSectionsProblems) {
+  settings_.design_choice = kCustomMulti;
+  list_sample("DG", "262626FF");
+  const char* colours[] = {"5798EE", "EEB05D", "42EE93", "EEEDED"};
+  for (int n = 1; n <= 4; ++n) list_sample("CS" + std::to_string(n), colours[n - 1]);
+  feed("\n");
+  EXPECT_TRUE(make_preview(settings_));
+  EXPECT_EQ(
+      std::string("\nPreparing preview....Done.\n"
+                  "MODULATORS: white labels on EEB05D buttons 1.9:1, hard to read (aim for 2:1 or "
+                  "more)\n"
+                  "EFFECTS: white labels on 42EE93 buttons 1.5:1, hard to read (aim for 2:1 or "
+                  "more)\n"
+                  "GLOBALS: white labels on EEEDED buttons 1.2:1, hard to read (aim for 2:1 or "
+                  "more)\n") +
+          kQuestion,
+      printed());
 }
 
 TEST_F(PreviewTest, OnlyAnAnswerOfTwoOrNoNumberAccepts) {

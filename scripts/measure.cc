@@ -9,6 +9,7 @@
 #include "scripts/template_script.h"
 
 MeasuredGreys measured_greys;
+MeasuredSkin measured_skin;
 
 namespace {
 
@@ -24,17 +25,26 @@ void asked_colour(const SectionColor& color, char* out) {
                  clamp_amount(color.green), clamp_amount(color.blue));
 }
 
+// Measures into out and keeps the result for the readability report.
+void measure_sample_into(const SampleRow& row, const char* skin_name, const char* fallback,
+                         char* out, MeasuredSample& kept) {
+  kept.measured = measure_sample_checked(row, skin_name, fallback, out);
+  std::memcpy(kept.colour, out, kColourTextSize);
+}
+
 void measure_greys(const char* skin_name) {
   measure_sample(kSamples[0], skin_name, kFixedLightGray, measured_greys.light_gray);
   measure_sample(kSamples[1], skin_name, kFixedMiddleGray, measured_greys.middle_gray);
-  measure_sample(kSamples[2], skin_name, kFixedDarkGray, measured_greys.dark_gray);
+  measure_sample_into(kSamples[2], skin_name, kFixedDarkGray, measured_greys.dark_gray,
+                      measured_skin.dark_gray);
 }
 
 // Measures section n into slot and fills its colour into the template script.
 void measure_section(const SkinSettings& settings, int section, char* slot) {
   char fallback[kColourTextSize];
   asked_colour(section_color(settings, section), fallback);
-  measure_sample(kSamples[kFirstSectionSample + section - 1], settings.skin_name, fallback, slot);
+  measure_sample_into(kSamples[kFirstSectionSample + section - 1], settings.skin_name, fallback,
+                      slot, measured_skin.sections[section - 1]);
   customize_template_script(settings, measured_greys, slot, section);
 }
 
@@ -68,6 +78,11 @@ bool read_listed_colour(const char* listing_file, char* out) {
 }
 
 void measure_sample(const SampleRow& row, const char* skin_name, const char* fallback, char* out) {
+  measure_sample_checked(row, skin_name, fallback, out);
+}
+
+bool measure_sample_checked(const SampleRow& row, const char* skin_name, const char* fallback,
+                            char* out) {
   std::printf("%s", row.message);
   char line[kCommandBufferSize];
   format_command(line,
@@ -84,11 +99,13 @@ void measure_sample(const SampleRow& row, const char* skin_name, const char* fal
     std::printf("Warning: no colour found in %s for %s; using %s.\n", row.listing_file,
                 row.sample_file, out);
   }
+  return measured;
 }
 
 void customize_scripts(const SkinSettings& settings) {
   int global_adjust = settings.global_adjust;
   char slot[10] = {};
+  measured_skin = MeasuredSkin{};
   if (global_adjust == 2) measure_greys(settings.skin_name);
   measure_section(settings, 1, slot);
   if (is_multicolor(settings)) {

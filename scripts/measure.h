@@ -78,6 +78,24 @@ bool read_listed_colour(const char* listing_file, char* out);
 // Ends with "Done.\n".
 void measure_sample(const SampleRow& row, const char* skin_name, const char* fallback, char* out);
 
+// measure_sample, telling whether the colour came from the tool (false when
+// the fallback stood in).
+bool measure_sample_checked(const SampleRow& row, const char* skin_name, const char* fallback,
+                            char* out);
+
+// What the last run of the stage measured, kept for the readability report
+// after the build, so that no sample is measured twice. A sample the stage
+// did not measure, or whose fallback stood in, has measured false.
+struct MeasuredSample {
+  char colour[kColourTextSize];
+  bool measured;
+};
+struct MeasuredSkin {
+  MeasuredSample sections[4];  // CS1 .. CS4
+  MeasuredSample dark_gray;    // only measured with global adjustments
+};
+extern MeasuredSkin measured_skin;
+
 // The stage: greys when global_adjust is 2, then CS1 and, for multicolour
 // designs, CS2 to CS4, each followed by its template script pass; then the
 // two host scripts.

@@ -36,6 +36,7 @@ const char kFinish[] =
     "Your skin is now ready.\n\n"
     "Move the Korvel Dazo Blue folder to [vstfolder]\\ZebraHZ.data\\Support\\Themes  or "
     "[vstfolder]\\Zebra2.data\\Support\\Themes\n\n\n"
+    "Colours read well.\n\n"
     "Press ENTER to finish.\n";
 
 TEST(WizardDialogue, EnterAtTheDesignMenuBuildsTheStandardBlueSkin) {

@@ -8,6 +8,7 @@
 #include "color/modulation.h"
 #include "color/preview.h"
 #include "scripts/measure.h"
+#include "scripts/skin_readability.h"
 #include "settings/presets.h"
 #include "settings/skin_settings.h"
 #include "wizard/answer_checks.h"
@@ -110,6 +111,7 @@ int run_wizard() {
   }
   build_skin();
   announce_ready();
+  report_skin_readability(settings);
   if (is_custom(settings)) save_preset(settings);
   wait_to_finish();
   return 0;

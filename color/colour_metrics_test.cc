@@ -1,0 +1,99 @@
+#include "color/colour_metrics.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ColourMetricsTest, LuminanceAndContrastMatchTheWcagExamples) {
+  EXPECT_DOUBLE_EQ(0.0, srgb_to_linear(0.0));
+  EXPECT_DOUBLE_EQ(1.0, srgb_to_linear(1.0));
+  // The two pieces meet at the threshold.
+  EXPECT_NEAR(0.04045 / 12.92, srgb_to_linear(0.04045), 1e-12);
+  EXPECT_NEAR(srgb_to_linear(0.04045), srgb_to_linear(0.0404501), 1e-7);
+  EXPECT_NEAR(0.214041, srgb_to_linear(0.5), 1e-6);
+  EXPECT_NEAR(0.2126, relative_luminance({255, 0, 0}), 1e-12);
+  EXPECT_NEAR(0.7152, relative_luminance({0, 255, 0}), 1e-12);
+  EXPECT_NEAR(0.0722, relative_luminance({0, 0, 255}), 1e-12);
+  // Amounts beyond the scale count as its ends.
+  EXPECT_DOUBLE_EQ(relative_luminance({255, 0, 255}), relative_luminance({400, -3, 300}));
+
+  EXPECT_DOUBLE_EQ(21.0, contrast_ratio({255, 255, 255}, {0, 0, 0}));
+  EXPECT_DOUBLE_EQ(21.0, contrast_ratio({0, 0, 0}, {255, 255, 255}));
+  EXPECT_DOUBLE_EQ(1.0, contrast_ratio({87, 151, 236}, {87, 151, 236}));
+  EXPECT_NEAR(4.48, contrast_ratio({0x77, 0x77, 0x77}, {255, 255, 255}), 0.005);
+  // The grey that just reaches 4.5:1 on white, and the 3:1 one.
+  EXPECT_NEAR(4.54, contrast_ratio({0x76, 0x76, 0x76}, {255, 255, 255}), 0.005);
+  EXPECT_NEAR(3.0, contrast_ratio({0x94, 0x94, 0x94}, {255, 255, 255}), 0.05);
+}
+
+TEST(ColourMetricsTest, LabOfTheSrgbPrimariesAndWhite) {
+  struct Case {
+    Rgb rgb;
+    Lab lab;
+  } cases[] = {
+      {{255, 255, 255}, {100.0, 0.0, 0.0}},         {{0, 0, 0}, {0.0, 0.0, 0.0}},
+      {{255, 0, 0}, {53.2408, 80.0925, 67.2032}},   {{0, 255, 0}, {87.7347, -86.1827, 83.1793}},
+      {{0, 0, 255}, {32.2970, 79.1875, -107.8602}},
+  };
+  for (const Case& c : cases) {
+    Lab lab = srgb_to_lab(c.rgb);
+    EXPECT_NEAR(c.lab.lightness, lab.lightness, 0.001) << c.rgb.red << "," << c.rgb.green;
+    EXPECT_NEAR(c.lab.a, lab.a, 0.001) << c.rgb.red << "," << c.rgb.green;
+    EXPECT_NEAR(c.lab.b, lab.b, 0.001) << c.rgb.red << "," << c.rgb.green;
+  }
+}
+
+// The test pairs of Sharma, Wu and Dalal, "The CIEDE2000 color-difference
+// formula: implementation notes, supplementary test data and mathematical
+// observations" (2005). They reach the formula's traps: hue angles on both
+// sides of 0 and 180 degrees, neutral colours, the mean-hue wrap.
+TEST(ColourMetricsTest, Ciede2000MatchesThePublishedTestPairs) {
+  struct Pair {
+    Lab one, two;
+    double difference;
+  } pairs[] = {
+      {{50.0000, 2.6772, -79.7751}, {50.0000, 0.0000, -82.7485}, 2.0425},
+      {{50.0000, 3.1571, -77.2803}, {50.0000, 0.0000, -82.7485}, 2.8615},
+      {{50.0000, 2.8361, -74.0200}, {50.0000, 0.0000, -82.7485}, 3.4412},
+      {{50.0000, -1.3802, -84.2814}, {50.0000, 0.0000, -82.7485}, 1.0000},
+      {{50.0000, -1.1848, -84.8006}, {50.0000, 0.0000, -82.7485}, 1.0000},
+      {{50.0000, -0.9009, -85.5211}, {50.0000, 0.0000, -82.7485}, 1.0000},
+      {{50.0000, 0.0000, 0.0000}, {50.0000, -1.0000, 2.0000}, 2.3669},
+      {{50.0000, -1.0000, 2.0000}, {50.0000, 0.0000, 0.0000}, 2.3669},
+      {{50.0000, 2.4900, -0.0010}, {50.0000, -2.4900, 0.0009}, 7.1792},
+      {{50.0000, 2.4900, -0.0010}, {50.0000, -2.4900, 0.0010}, 7.1792},
+      {{50.0000, 2.4900, -0.0010}, {50.0000, -2.4900, 0.0011}, 7.2195},
+      {{50.0000, 2.4900, -0.0010}, {50.0000, -2.4900, 0.0012}, 7.2195},
+      {{50.0000, -0.0010, 2.4900}, {50.0000, 0.0009, -2.4900}, 4.8045},
+      {{50.0000, -0.0010, 2.4900}, {50.0000, 0.0010, -2.4900}, 4.8045},
+      {{50.0000, -0.0010, 2.4900}, {50.0000, 0.0011, -2.4900}, 4.7461},
+      {{50.0000, 2.5000, 0.0000}, {50.0000, 0.0000, -2.5000}, 4.3065},
+      {{50.0000, 2.5000, 0.0000}, {73.0000, 25.0000, -18.0000}, 27.1492},
+      {{50.0000, 2.5000, 0.0000}, {61.0000, -5.0000, 29.0000}, 22.8977},
+      {{50.0000, 2.5000, 0.0000}, {56.0000, -27.0000, -3.0000}, 31.9030},
+      {{50.0000, 2.5000, 0.0000}, {58.0000, 24.0000, 15.0000}, 19.4535},
+      {{50.0000, 2.5000, 0.0000}, {50.0000, 3.1736, 0.5854}, 1.0000},
+      {{50.0000, 2.5000, 0.0000}, {50.0000, 3.2972, 0.0000}, 1.0000},
+      {{50.0000, 2.5000, 0.0000}, {50.0000, 1.8634, 0.5757}, 1.0000},
+      {{50.0000, 2.5000, 0.0000}, {50.0000, 3.2592, 0.3350}, 1.0000},
+      {{60.2574, -34.0099, 36.2677}, {60.4626, -34.1751, 39.4387}, 1.2644},
+      {{63.0109, -31.0961, -5.8663}, {62.8187, -29.7946, -4.0864}, 1.2630},
+      {{61.2901, 3.7196, -5.3901}, {61.4292, 2.2480, -4.9620}, 1.8731},
+      {{35.0831, -44.1164, 3.7933}, {35.0232, -40.0716, 1.5901}, 1.8645},
+      {{22.7233, 20.0904, -46.6940}, {23.0331, 14.9730, -42.5619}, 2.0373},
+      {{36.4612, 47.8580, 18.3852}, {36.2715, 50.5065, 21.2231}, 1.4146},
+      {{90.8027, -2.0831, 1.4410}, {91.1528, -1.6435, 0.0447}, 1.4441},
+      {{90.9257, -0.5406, -0.9208}, {88.6381, -0.8985, -0.7239}, 1.5381},
+      {{6.7747, -0.2908, -2.4247}, {5.8714, -0.0985, -2.2286}, 0.6377},
+      {{2.0776, 0.0795, -1.1350}, {0.9033, -0.0636, -0.5514}, 0.9082},
+  };
+  int number = 0;
+  for (const Pair& pair : pairs) {
+    ++number;
+    EXPECT_NEAR(pair.difference, ciede2000(pair.one, pair.two), 0.00005) << "pair " << number;
+    EXPECT_NEAR(pair.difference, ciede2000(pair.two, pair.one), 0.00005) << "pair " << number;
+  }
+  EXPECT_DOUBLE_EQ(0.0, ciede2000({50.0, 10.0, -10.0}, {50.0, 10.0, -10.0}));
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+// The readability report: whether the colours a skin really shows can be
+// told apart where it matters, said plainly, one line per problem.
+//
+// Three checks for each colour section the design uses, on colours measured
+// from images (never on the numbers typed, which the image passes move):
+// - the section colour against the dark background grey, at least 3:1
+//   (WCAG's contrast for controls and other non-text parts);
+// - white label text on a lit button of the section colour, at least 2:1
+//   (the template's own blue gives about 2.9:1; the ratio is printed, so a
+//   user who wants WCAG's 4.5:1 for text can judge for themselves);
+// - the typed selection colour against the section colour, a CIEDE2000
+//   distance of at least 10 (the selection is drawn over section colours).
+// A colour that could not be measured leaves its checks out, with one line
+// saying so; no colour is ever guessed for it.
+#ifndef SKINBUILDER_COLOR_READABILITY_H_
+#define SKINBUILDER_COLOR_READABILITY_H_
+
+#include "color/colour_metrics.h"
+#include "settings/skin_settings.h"
+
+struct SampledColour {
+  bool measured;  // false: the sample could not be read
+  Rgb colour;
+};
+
+struct ReadabilityColours {
+  int section_count;          // 1 for the single-colour designs (MAIN), else 4
+  SampledColour sections[4];  // CS1 .. CS4 as the images show them
+  SampledColour background;   // the skin's dark grey as the images show it
+  Rgb selection;              // as typed, each amount clamped to 0..255
+};
+
+inline constexpr double kControlContrast = 3.0;
+inline constexpr double kLabelContrast = 2.0;
+inline constexpr double kSelectionDistance = 10.0;
+
+// The sections and the selection of the design, nothing measured yet.
+ReadabilityColours readability_colours_for(const SkinSettings& settings);
+
+// Six hexadecimal digits, either case, as a colour; false for anything else.
+bool parse_hex_colour(const char* text, Rgb& out);
+SampledColour sampled_from_text(bool measured, const char* text);
+
+// The colour of a listing file of the image tool's report
+// (scripts/measure.h reads it); not measured when there is none.
+SampledColour sampled_from_listing(const char* listing_file);
+
+// Prints each failed check of section n (1-based) as a line beginning with
+// prefix; returns their number. Nothing for a section not measured.
+int print_section_problems(const ReadabilityColours& colours, int section, const char* prefix);
+
+// The whole report: a line for each sample that could not be measured and
+// for each problem, or "Colours read well." when every check ran and passed.
+void print_readability_report(const ReadabilityColours& colours);
+
+#endif  // SKINBUILDER_COLOR_READABILITY_H_

@@ -1,0 +1,40 @@
+#include "scripts/skin_readability.h"
+
+#include <cstdio>
+
+#include "assembly/commands.h"
+#include "color/readability.h"
+#include "scripts/measure.h"
+
+namespace {
+
+constexpr char kBackgroundListing[] = ".\\skindata\\temp\\DGfinal.txt";
+
+SampledColour kept_sample(const MeasuredSample& sample) {
+  return sampled_from_text(sample.measured, sample.colour);
+}
+
+// The dark grey: as the build measured it after global adjustments, or
+// measured now from the skin's untouched sample.
+SampledColour skin_background(const SkinSettings& settings) {
+  if (settings.global_adjust == 2) return kept_sample(measured_skin.dark_gray);
+  char command[kCommandBufferSize];
+  format_command(command,
+                 ".\\skindata\\identify -verbose \".\\%s\\Images\\Other\\DGSample.png\" | "
+                 "findstr # > %s",
+                 settings.skin_name, kBackgroundListing);
+  run_command(command);
+  return sampled_from_listing(kBackgroundListing);
+}
+
+}  // namespace
+
+void report_skin_readability(const SkinSettings& settings) {
+  ReadabilityColours colours = readability_colours_for(settings);
+  for (int n = 0; n < colours.section_count; ++n) {
+    colours.sections[n] = kept_sample(measured_skin.sections[n]);
+  }
+  colours.background = skin_background(settings);
+  print_readability_report(colours);
+  std::printf("\n");
+}

@@ -1,0 +1,17 @@
+// The readability report of a finished skin (color/readability.h), printed
+// after the build from the skin's own images.
+//
+// The section colours are those the colour measurement of the build took
+// from Images\Other\CS<n>Sample.png (scripts/measure.h keeps them). The dark
+// background grey was measured there too when global adjustments were made;
+// otherwise it is measured here from Images\Other\DGSample.png, into a
+// listing file of its own, skindata\temp\DGfinal.txt.
+#ifndef SKINBUILDER_SCRIPTS_SKIN_READABILITY_H_
+#define SKINBUILDER_SCRIPTS_SKIN_READABILITY_H_
+
+#include "settings/skin_settings.h"
+
+// Runs after customize_scripts; prints the report and a blank line.
+void report_skin_readability(const SkinSettings& settings);
+
+#endif  // SKINBUILDER_SCRIPTS_SKIN_READABILITY_H_

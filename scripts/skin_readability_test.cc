@@ -1,0 +1,66 @@
+#include "scripts/skin_readability.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "scripts/measure.h"
+#include "tests/test_support.h"
+
+namespace {
+
+void list(const std::string& file, const std::string& colour) {
+  write_file(".\\skindata\\temp\\" + file, "  36: (1,2,3) #" + colour + "\n");
+}
+
+SkinSettings built(int32_t design, int32_t global_adjust) {
+  SkinSettings settings = design_settings(design);
+  settings.global_adjust = global_adjust;
+  set_skin_name(settings, "My Skin");
+  write_file(".\\My Skin\\Scripts\\Template.txt", "HEXCS1");
+  stdout_of([&] { customize_scripts(settings); });
+  recorded_commands().clear();
+  return settings;
+}
+
+TEST(SkinReadabilityTest, WithoutAdjustmentsOnlyTheDarkGreyIsMeasuredAgain) {
+  ScratchFolder folder;
+  CommandRecorder recorder;
+  list("CS1info.txt", "5798EE");
+  SkinSettings settings = built(kStandardSingle, 1);
+  list("DGfinal.txt", "262626FF");
+  EXPECT_EQ("Colours read well.\n\n", stdout_of([&] { report_skin_readability(settings); }));
+  EXPECT_EQ(std::vector<std::string>{".\\skindata\\identify -verbose "
+                                     "\".\\My Skin\\Images\\Other\\DGSample.png\" | findstr # > "
+                                     ".\\skindata\\temp\\DGfinal.txt"},
+            recorded_commands());
+  // A lighter background than the template's is measured, not assumed.
+  list("DGfinal.txt", "A0A0A0");
+  EXPECT_EQ(
+      "MAIN: 5798EE controls on the A0A0A0 background 1.1:1, hard to see (aim for 3:1 or "
+      "more)\n\n",
+      stdout_of([&] { report_skin_readability(settings); }));
+}
+
+TEST(SkinReadabilityTest, AfterAdjustmentsTheBuildsOwnMeasurementsAreUsed) {
+  ScratchFolder folder;
+  CommandRecorder recorder;
+  const char* colours[] = {"0000FF", "EEB05D", "42EE93", "EEEDED"};
+  for (int n = 1; n <= 4; ++n) list("CS" + std::to_string(n) + "info.txt", colours[n - 1]);
+  for (const char* grey : {"LGinfo.txt", "MGinfo.txt", "DGinfo.txt"}) list(grey, "101010");
+  std::remove("skindata/temp/CS2info.txt");  // its asked-for colour stood in for the scripts
+  list("DGfinal.txt", "FFFFFF");             // a stale listing of no concern here
+  SkinSettings settings = built(kCustomMulti, 2);
+  EXPECT_EQ(
+      "GENERATORS: 0000FF controls on the 101010 background 2.2:1, hard to see (aim for 3:1 or "
+      "more)\n"
+      "MODULATORS: the colour sample could not be measured, so its checks are left out.\n"
+      "EFFECTS: white labels on 42EE93 buttons 1.5:1, hard to read (aim for 2:1 or more)\n"
+      "GLOBALS: white labels on EEEDED buttons 1.2:1, hard to read (aim for 2:1 or more)\n\n",
+      stdout_of([&] { report_skin_readability(settings); }));
+  EXPECT_TRUE(recorded_commands().empty());
+}
+
+}  // namespace
