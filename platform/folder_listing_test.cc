@@ -1,11 +1,8 @@
-// The Windows listing is FindFirstFileA's; this checks the other one.
-#ifndef _WIN32
-
 #include "platform/folder_listing.h"
 
-#include <dirent.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,15 +18,15 @@ TEST_F(FolderListingTest, ListsMatchingNamesInFolderOrder) {
                            "d-v11b5.kvl.bak", "notes.txt", "z-v11b5.kvl"}) {
     write_file(std::string("Presets/") + name, "");
   }
-  // The names that match, in the order the folder holds them.
+  // The names that match, in the order the folder holds them (the standard
+  // library reads it as the listing does: readdir, or FindFirstFileW).
   const std::set<std::string> matching = {"Korvel Dazo Custom-v11b5.kvl", "b-V11B5.KVL",
                                           "z-v11b5.kvl"};
   std::vector<std::string> expected;
-  DIR* dir = opendir("Presets");
-  while (const dirent* entry = readdir(dir)) {
-    if (matching.count(entry->d_name) != 0) expected.push_back(entry->d_name);
+  for (const auto& entry : std::filesystem::directory_iterator("Presets")) {
+    std::string name = entry.path().filename().string();
+    if (matching.count(name) != 0) expected.push_back(name);
   }
-  closedir(dir);
   ASSERT_EQ(expected.size(), 3u);
   EXPECT_EQ(list_matching_names("Presets", "*-v11b5.kvl"), expected);
   EXPECT_EQ(list_matching_names(R"(.\presets)", "*-v11b5.kvl"), expected);
@@ -39,5 +36,3 @@ TEST_F(FolderListingTest, ListsMatchingNamesInFolderOrder) {
 }
 
 }  // namespace
-
-#endif  // _WIN32

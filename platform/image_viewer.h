@@ -1,11 +1,14 @@
-// Showing an image to the user, as cmd does when a line names a .png file
-// (POSIX; on Windows cmd itself hands the file to the associated viewer).
+// Showing an image to the user, as cmd does when a line names a .png file.
 //
-// With a display (DISPLAY or WAYLAND_DISPLAY set; always on macOS) and the
-// desktop's opener (xdg-open, or open on macOS) the image is handed to it,
-// which is left running, and open_image returns at once. Without one, when
-// standard output is a terminal, the image is drawn in it with 24-bit colour
-// half blocks (platform/terminal_image.h). Otherwise nothing is shown.
+// The image is handed to the system's viewer, which is left running, and
+// open_image returns at once: on Windows to the program associated with the
+// file's type (ShellExecuteEx "open"; when none is, nothing asks the user),
+// elsewhere to the desktop's opener (xdg-open, or open on macOS) when there
+// is a display (DISPLAY or WAYLAND_DISPLAY set; always on macOS). When no
+// viewer takes it and standard output is a terminal (on Windows a console
+// that takes ANSI colour codes, platform/console.h), the image is drawn in
+// it with 24-bit colour half blocks (platform/terminal_image.h). Otherwise
+// nothing is shown.
 #ifndef SKINBUILDER_PLATFORM_IMAGE_VIEWER_H_
 #define SKINBUILDER_PLATFORM_IMAGE_VIEWER_H_
 

@@ -1,6 +1,3 @@
-// The built-in interpreter runs only where cmd.exe does not.
-#ifndef _WIN32
-
 #include "platform/interpreter.h"
 
 #include <gtest/gtest.h>
@@ -202,5 +199,3 @@ TEST_F(InterpreterTest, ClsAndImagesShowNothingWithoutATerminal) {
 }
 
 }  // namespace
-
-#endif  // _WIN32

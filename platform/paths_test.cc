@@ -1,6 +1,3 @@
-// Paths are translated only where the built-in interpreter runs.
-#ifndef _WIN32
-
 #include "platform/paths.h"
 
 #include <gtest/gtest.h>
@@ -42,5 +39,3 @@ TEST_F(PathsTest, FindsExistingPartsInAnyCaseAndKeepsTheRest) {
 }
 
 }  // namespace
-
-#endif  // _WIN32

@@ -1,7 +1,15 @@
 // The system's command interpreter: runs one command line to its end.
 //
 // On Windows this is the C library's system(), which hands the line to
-// cmd.exe. Everywhere else the same line goes, unchanged, to the built-in
+// cmd.exe; each image command there is one mogrify process over all its
+// files, one command after another (spreading a command over several
+// processes, platform/image_jobs.h, is the built-in interpreter's). A line
+// that is nothing but the path of an existing .png file, the preview's show
+// line, is shown through platform/image_viewer.h instead, as cmd would show
+// it, so that the program knows whether it was drawn in the console and no
+// dialog of the system's can make an unattended run wait.
+//
+// Everywhere else the same line goes, unchanged, to the built-in
 // interpreter of the command forms this program composes (platform/
 // interpreter.h), so that the program's command lines are the same on every
 // system.

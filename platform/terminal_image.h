@@ -1,4 +1,5 @@
-// Drawing an image in a text terminal (POSIX).
+// Drawing an image in a text terminal or a Windows console that takes ANSI
+// colour codes.
 //
 // Each character cell shows two pixels, one above the other: the upper half
 // block U+2580 in the upper pixel's colour on the lower pixel's colour, both
@@ -7,9 +8,10 @@
 // as it is wide, so two pixel rows per cell keep pixels square); each cell
 // colour is the mean of the pixels it covers, laid over black.
 //
-// The pixels come from the system's ImageMagick, run as separate programs
-// (identify for the size, stream for the raw pixels), so the program itself
-// needs no image library.
+// The pixels come from the system's own decoder: on Windows its imaging
+// component (WIC); elsewhere the system's ImageMagick, run as separate
+// programs (identify for the size, stream for the raw pixels). The program
+// itself decodes no image format.
 #ifndef SKINBUILDER_PLATFORM_TERMINAL_IMAGE_H_
 #define SKINBUILDER_PLATFORM_TERMINAL_IMAGE_H_
 
@@ -22,7 +24,12 @@ struct RgbaImage {
   std::vector<unsigned char> pixels;  // rows top to bottom, 4 bytes a pixel
 };
 
-// Reads the first frame of an image file; false when it cannot.
+// Far above any preview image, and within what ImageMagick's policy allows.
+inline constexpr long long kMaxImagePixels = 16LL * 1024 * 1024;
+
+// Reads the first frame of an image file, as straight (not premultiplied)
+// red, green, blue and alpha; false when it cannot, or when the image holds
+// more than kMaxImagePixels.
 bool read_image_pixels(const std::string& path, RgbaImage& image);
 
 // The text that draws the image in at most `columns` by `rows` cells, each
@@ -34,8 +41,9 @@ struct TerminalSize {
   int rows = 40;
 };
 
-// The drawing area for a terminal on that descriptor: at most 80 columns,
-// and the window's height less two lines for the question that follows.
+// The drawing area for a terminal (a console on Windows) on that C library
+// descriptor: at most 80 columns, and the window's height less two lines for
+// the question that follows; 80 by 40 when it is none.
 TerminalSize terminal_size(int fd);
 
 #endif  // SKINBUILDER_PLATFORM_TERMINAL_IMAGE_H_

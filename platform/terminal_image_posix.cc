@@ -3,16 +3,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <sstream>
 
 #include "platform/launcher.h"
 #include "platform/terminal_image.h"
 
 namespace {
-
-// Far above any preview image, and within what ImageMagick's policy allows.
-constexpr long long kMaxPixels = 16LL * 1024 * 1024;
 
 // ImageMagick 7 names its tools through "magick"; 6 installs them by name.
 std::vector<std::string> image_tool(const char* name, std::vector<std::string> arguments) {
@@ -39,54 +35,6 @@ std::string tool_output(const std::vector<std::string>& command) {
   return text;
 }
 
-struct Rgb {
-  int red, green, blue;
-};
-
-// The mean colour of the source pixels under output pixel (x, y) of an
-// output image of out_width by out_height, laid over black.
-Rgb mean_colour(const RgbaImage& image, int x, int y, int out_width, int out_height) {
-  long long x0 = 1LL * x * image.width / out_width, x1 = 1LL * (x + 1) * image.width / out_width;
-  long long y0 = 1LL * y * image.height / out_height,
-            y1 = 1LL * (y + 1) * image.height / out_height;
-  x1 = std::max(x1, x0 + 1);
-  y1 = std::max(y1, y0 + 1);
-  long long sum[3] = {0, 0, 0};
-  for (long long row = y0; row < y1; ++row) {
-    for (long long column = x0; column < x1; ++column) {
-      const unsigned char* pixel =
-          &image.pixels[static_cast<size_t>((row * image.width + column) * 4)];
-      for (int c = 0; c < 3; ++c) sum[c] += pixel[c] * pixel[3];
-    }
-  }
-  long long count = (x1 - x0) * (y1 - y0) * 255;
-  return {static_cast<int>((sum[0] + count / 2) / count),
-          static_cast<int>((sum[1] + count / 2) / count),
-          static_cast<int>((sum[2] + count / 2) / count)};
-}
-
-std::string colour_code(int layer, const Rgb& colour) {
-  char code[40];
-  std::snprintf(code, sizeof code, "\x1b[%d;2;%d;%d;%dm", layer, colour.red, colour.green,
-                colour.blue);
-  return code;
-}
-
-// The output size in pixels: at most `columns` wide and 2 * `rows` high,
-// never larger than the image, aspect kept.
-void fit(const RgbaImage& image, int columns, int rows, int& out_width, int& out_height) {
-  out_width = std::min(std::max(columns, 1), image.width);
-  out_height = static_cast<int>((1LL * image.height * out_width + image.width / 2) / image.width);
-  int max_height = 2 * std::max(rows, 1);
-  if (out_height > max_height) {
-    out_height = max_height;
-    out_width =
-        static_cast<int>((1LL * image.width * out_height + image.height / 2) / image.height);
-  }
-  out_width = std::max(out_width, 1);
-  out_height = std::max(out_height, 1);
-}
-
 }  // namespace
 
 bool read_image_pixels(const std::string& path, RgbaImage& image) {
@@ -94,7 +42,7 @@ bool read_image_pixels(const std::string& path, RgbaImage& image) {
   std::istringstream size(tool_output(image_tool("identify", {"-format", "%w %h", frame})));
   int width = 0, height = 0;
   if (!(size >> width >> height) || width <= 0 || height <= 0) return false;
-  if (1LL * width * height > kMaxPixels) return false;
+  if (1LL * width * height > kMaxImagePixels) return false;
   std::string raw =
       tool_output(image_tool("stream", {"-map", "rgba", "-storage-type", "char", frame, "-"}));
   if (raw.size() != static_cast<size_t>(width) * height * 4) return false;
@@ -102,24 +50,6 @@ bool read_image_pixels(const std::string& path, RgbaImage& image) {
   image.height = height;
   image.pixels.assign(raw.begin(), raw.end());
   return true;
-}
-
-std::string half_block_text(const RgbaImage& image, int columns, int rows) {
-  if (image.width <= 0 || image.height <= 0) return std::string();
-  int out_width = 0, out_height = 0;
-  fit(image, columns, rows, out_width, out_height);
-  std::string text;
-  for (int y = 0; y < out_height; y += 2) {
-    for (int x = 0; x < out_width; ++x) {
-      text += colour_code(38, mean_colour(image, x, y, out_width, out_height));
-      text += y + 1 < out_height
-                  ? colour_code(48, mean_colour(image, x, y + 1, out_width, out_height))
-                  : "\x1b[49m";
-      text += "\u2580";
-    }
-    text += "\x1b[0m\n";
-  }
-  return text;
 }
 
 TerminalSize terminal_size(int fd) {

@@ -6,17 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "platform/interpreter.h"
+#include "platform/shell.h"
 #include "tests/test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Records the line and runs it, so that the step has real files to work on.
+// Records the line and runs it (cmd runs it on Windows), so that the step
+// has real files to work on.
 void record_and_run(const char* line) {
   record_command(line);
-  interpret_command_line(line);
+  run_shell_line(line);
 }
 
 TEST(HostScriptsTest, TwoScriptsDifferOnlyInTheirHostValues) {

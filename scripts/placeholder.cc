@@ -41,6 +41,20 @@ void write_text_over(const std::string& file, const std::string& content) {
   if (!written || error) std::filesystem::remove(fresh, error);
 }
 
+// The value as a replacement format that inserts it as it stands: "$" is
+// the format's one special character, and "$$" a plain "$". A measured
+// colour is whatever six characters the listing file held, and "$`" or
+// "$'" there would copy the whole script into every match, growing it
+// without bound with each pass.
+std::string literal_format(const char* value) {
+  std::string format;
+  for (const char* c = value; *c != '\0'; ++c) {
+    if (*c == '$') format += '$';
+    format += *c;
+  }
+  return format;
+}
+
 }  // namespace
 
 void replace_placeholder(const char* path, const char* placeholder, const char* value) {
@@ -52,5 +66,5 @@ void replace_placeholder(const char* path, const char* placeholder, const char* 
     return;
   }
   std::regex pattern(placeholder);
-  write_text_over(file, std::regex_replace(content, pattern, value));
+  write_text_over(file, std::regex_replace(content, pattern, literal_format(value)));
 }

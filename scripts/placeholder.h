@@ -1,10 +1,10 @@
 // Rewriting a script file with every match of one placeholder replaced.
 //
 // The placeholder is a regular expression (ECMAScript, default options, so
-// case-sensitive) and the value a replacement format in which only "$"
-// sequences are special; the placeholders and values the program uses hold
-// neither, so each placeholder matches its own text and each value goes in
-// literally. Matches do not overlap and an inserted value is not scanned
+// case-sensitive); the placeholders the program uses hold no special
+// character, so each matches its own text. The value goes in as it stands,
+// whatever it holds ("$" included: a measured colour is whatever the
+// listing file held). Matches do not overlap and an inserted value is not scanned
 // again in the same call, so a placeholder also matches inside a longer one
 // (HEXCS1 inside HEXCS1SBARBRT) and the order of calls matters.
 //

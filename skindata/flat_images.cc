@@ -27,7 +27,7 @@ void add_flat(JobList& jobs, const std::string& folder, const std::vector<Flat>&
 
 // Controls of the sections that the clone step copies for the others.
 std::vector<Flat> cloned_controls(const Scale& s) {
-  auto px = [&](int v) { return s.px(v); };
+  auto px = [s](int v) { return s.px(v); };  // a copy: the jobs outlive s
   return {
       {"CS1EnvAttack", [=] { return draw_selector(px(28), px(20), Symbol::kAttack, true); }},
       {"CS1EnvDecay", [=] { return draw_selector(px(28), px(20), Symbol::kDecay, true); }},
@@ -71,7 +71,7 @@ std::vector<Flat> cloned_controls(const Scale& s) {
 
 // Section controls that stay with the first section in every skin.
 std::vector<Flat> own_controls(const Scale& s) {
-  auto px = [&](int v) { return s.px(v); };
+  auto px = [s](int v) { return s.px(v); };  // a copy: the jobs outlive s
   return {
       {"CS1Scope", [=] { return draw_scope(px(120), px(60)); }},
       {"CS1Led", [=] { return draw_light(px(10), 1.f); }},
@@ -93,7 +93,7 @@ std::vector<Flat> own_controls(const Scale& s) {
 }
 
 std::vector<Flat> neutral_controls(const Scale& s) {
-  auto px = [&](int v) { return s.px(v); };
+  auto px = [s](int v) { return s.px(v); };  // a copy: the jobs outlive s
   std::vector<Flat> list = {
       {"ScrollTrack", [=] { return draw_groove(px(10), px(100)); }},
       {"ScrollTrackH", [=] { return draw_groove(px(100), px(10)); }},
@@ -165,7 +165,7 @@ std::vector<Flat> samples(const Scale& s) {
 }
 
 std::vector<Flat> other_images(const Scale& s) {
-  auto px = [&](int v) { return s.px(v); };
+  auto px = [s](int v) { return s.px(v); };  // a copy: the jobs outlive s
   return {
       {"CS1Accent", [=] { return draw_bar(px(200), px(3), true); }},
       {"CS1AccentDot", [=] { return draw_handle_dot(px(8), true); }},

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
+#include <random>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -113,6 +117,166 @@ TEST_F(PresetEdges, UnusablePresetNamesNeverNameTheFolder) {
     EXPECT_TRUE(fs::exists(ws.run_folder() + "/Korvel Dazo Custom/Scripts/ZebraHZ.txt")) << c.stem;
     EXPECT_EQ(std::vector<std::string>(), changes(before, listing(ws.path(), changeable)))
         << c.stem;
+  }
+}
+
+// Preset names that reach other folders or break a command line, the
+// longest a file name with the suffix can hold among them.
+std::vector<std::string> hostile_stems() {
+  std::string quoted;
+  while (quoted.size() < 245) quoted += "a\"b&c";
+  return {"..", "skindata", "CON", "NUL", "COM1", quoted.substr(0, 245)};
+}
+
+void write_preset(const Workspace& ws, const std::string& stem, const std::string& bytes) {
+  write_file(ws.run_folder() + "/Presets/" + stem + "-v11b5.kvl", bytes);
+}
+
+TEST_F(PresetEdges, HostilePresetNamesAreListedAndTouchNothing) {
+  NestedWorkspace ws;
+  for (const std::string& stem : hostile_stems()) {
+    write_preset(ws, stem, record_bytes(design_settings(kCustomMulti)));
+  }
+  std::set<std::string> changeable = {"run/Korvel Dazo Blue/", "run/skindata/temp/"};
+  std::set<std::string> before = listing(ws.path(), changeable);
+  WizardRun run = run_wizard_in(ws.run_folder(), "");  // the default design at end of input
+  ASSERT_EQ(0, run.exit_code) << run.output;
+  for (const std::string& stem : hostile_stems()) {
+    EXPECT_NE(std::string::npos, run.output.find(": PRESET: " + stem + "\n")) << stem;
+  }
+  EXPECT_TRUE(fs::exists(ws.run_folder() + "/Korvel Dazo Blue/Scripts/ZebraHZ.txt"));
+  EXPECT_EQ(std::vector<std::string>(), changes(before, listing(ws.path(), changeable)));
+}
+
+// Bytes from a fixed seed: a whole record, or a file too short to reach the
+// version (its random leading fields are then taken as they stand).
+std::string random_bytes(size_t size) {
+  std::mt19937 random(11);
+  std::string bytes(size, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
+  return bytes;
+}
+
+// Every int field out of range and every decimal number huge: a STANDARD
+// preset, built without questions, with global adjustments.
+SkinSettings huge_numbers() {
+  SkinSettings record = design_settings(kStandardMulti);
+  record.knob_style = 1000000000;
+  record.lock_icon_style = -5;
+  record.arp_icon_style = INT_MIN;
+  record.eq_color_mode = INT_MAX;
+  record.sidebar_brightness = INT_MIN;
+  record.sidebar_color_mode = 5;
+  record.flow_mod = 0;
+  record.tab_color_mode = INT_MIN;
+  record.sidebar_width = 1e30f;
+  record.cs1 = SectionColor{INT_MAX, INT_MIN, 300, NAN, -INFINITY};
+  record.cs2 = SectionColor{-1, 0, 0, 0.0f, 0.0f};
+  record.cs3 = SectionColor{INT_MIN, INT_MIN, INT_MIN, 1e30f, -1e30f};
+  record.cs4 = SectionColor{INT_MAX, INT_MAX, INT_MAX, 0.0f, 0.0f};
+  record.sel_red = INT_MIN;
+  record.sel_green = INT_MAX;
+  record.sel_blue = 256;
+  record.global_adjust = 2;
+  record.global_hue = -3e38f;
+  record.global_saturation = 3e38f;
+  record.global_brightness = -1e30f;
+  record.global_contrast = 1e30f;
+  return record;
+}
+
+// Every float field NaN or infinite, under a design number of no design.
+SkinSettings not_numbers() {
+  SkinSettings record = design_settings(kCustomMulti);
+  record.design_choice = INT_MIN;
+  record.sidebar_width = NAN;
+  record.global_hue = NAN;
+  record.global_saturation = INFINITY;
+  record.global_brightness = -INFINITY;
+  record.global_contrast = NAN;
+  record.global_adjust = 2;
+  for (int section = 1; section <= 4; ++section) {
+    section_color(record, section).modulate_hue = NAN;
+    section_color(record, section).modulate_saturation = INFINITY;
+  }
+  return record;
+}
+
+// Both texts filled to their last byte, no terminator.
+SkinSettings unterminated_texts() {
+  SkinSettings record = design_settings(kCustomMulti);
+  std::memset(record.skin_name, 'n', sizeof record.skin_name);
+  std::memset(record.advanced_options, 'o', sizeof record.advanced_options);
+  record.global_adjust = 2;
+  return record;
+}
+
+// A placeholder word of the template or the host scripts left unreplaced.
+bool holds_placeholder(const std::string& script) {
+  static const std::regex placeholder("HEX[A-Z]|SBARWID|SBARBRT|KVLVER|ZCODE|MSEGTAB|OVL[12]");
+  return std::regex_search(script, placeholder);
+}
+
+const char kDesignReplaced[] =
+    "\nThe preset's design number is not 1 to 4; it continues as CUSTOM: Multicolor, named "
+    "Korvel Dazo Custom.\n";
+const char kMenuRows[] = " named no row of the menu and took the first row.\n";
+
+TEST_F(PresetEdges, HostilePresetContentsAreToldFallBackAndBuild) {
+  std::string short_random = random_bytes(800);
+  int32_t short_design;
+  std::memcpy(&short_design, short_random.data(), sizeof short_design);
+  ASSERT_TRUE(short_design < 1 || short_design > 4) << "pick another seed";
+  struct Case {
+    std::string stem;
+    std::string bytes;
+    std::vector<std::string> told;          // each printed once, as it stands
+    std::vector<std::string> script_parts;  // found in the Zebra2 script
+  } cases[] = {
+      {"CON", random_bytes(kSettingsSize), {"Incompatible Preset Version!"}, {}},
+      {"..", short_random, {kDesignReplaced, kMenuRows}, {}},
+      {hostile_stems().back(),
+       record_bytes(unterminated_texts()),
+       {"\nThe preset's advanced options were cleared: they could harm files or break a command "
+        "line.\n",
+        ": A skin name cannot hold \\ / : * ? \" < > | & % ^ # [ ] or control characters.\n",
+        "\nInput has ended: the skin is named Korvel Dazo Custom.\n"},
+       {}},
+      {"COM1",
+       record_bytes(huge_numbers()),
+       {"\nThe preset's knob style, lock icon style, arp icon style, EQ colouring, sidebar colour, "
+        "tab colour, flow mod named no row of the menu and took the first row.\n",
+        "\nThe preset's name cannot be a folder name here; the skin is named Korvel Dazo Custom.\n"},
+       // Numbers of any length are written in full.
+       {"Width     = 1000000015047466219876688855040.00\n", "80000000\n"}},
+      {"NUL",
+       record_bytes(not_numbers()),
+       {kDesignReplaced,
+        "\nThe preset's sidebar width, global hue, global saturation, global brightness, global "
+        "contrast held no number and took the default.\n"},
+       {"Width     = 2.00\n"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stem);
+    NestedWorkspace ws;
+    write_preset(ws, c.stem, c.bytes);
+    std::set<std::string> changeable = {"run/Korvel Dazo Custom/", "run/skindata/temp/"};
+    std::set<std::string> before = listing(ws.path(), changeable);
+    WizardRun run = run_wizard_in(ws.run_folder(), "5\n");
+    ASSERT_EQ(0, run.exit_code) << run.output;
+    for (const std::string& told : c.told) EXPECT_EQ(1u, count_of(run.output, told)) << told;
+    EXPECT_EQ(std::string::npos, run.output.find("invalid argument")) << run.output;
+    EXPECT_EQ(std::string::npos, run.output.find("Skipped a command")) << run.output;
+    EXPECT_NE(std::string::npos,
+              run.output.find("Clearing any existing folder named Korvel Dazo Custom."));
+    std::string scripts = ws.run_folder() + "/Korvel Dazo Custom/Scripts/";
+    std::string script = read_file(scripts + "Zebra2.txt");
+    for (const std::string& part : c.script_parts) {
+      EXPECT_NE(std::string::npos, script.find(part)) << part;
+    }
+    EXPECT_FALSE(holds_placeholder(script));
+    EXPECT_FALSE(holds_placeholder(read_file(scripts + "ZebraHZ.txt")));
+    EXPECT_EQ(std::vector<std::string>(), changes(before, listing(ws.path(), changeable)));
   }
 }
 

@@ -21,6 +21,9 @@ const char* const kPlaceholders[] = {
     "HEXDG",   "KVLVER",    "ALT Custom", "ALT2 Custom", "ALT3 Custom", "ALT4 Custom", "ZCODE",
     "MSEGTAB", "Z2COMMENT", "OVL1WID",    "OVL2WID",     "OVL2OFF"};
 
+// M_PI is not standard C++ (MinGW and MSVC leave it out).
+const double kPi = std::acos(-1.0);
+
 // Mean hue, in degrees, of the clearly coloured pixels of an image; -1 for none.
 double mean_hue(const std::string& image_path) {
   RgbaImage image;
@@ -30,10 +33,10 @@ double mean_hue(const std::string& image_path) {
     const unsigned char* p = &image.pixels[i];
     int max = std::max({p[0], p[1], p[2]}), min = std::min({p[0], p[1], p[2]});
     if (p[3] < 128 || max < 51 || max - min < 0.25 * max) continue;
-    sum += std::polar(1.0, rgb_to_hue(p[0], p[1], p[2]) * M_PI / 180);
+    sum += std::polar(1.0, rgb_to_hue(p[0], p[1], p[2]) * kPi / 180);
   }
   if (sum == 0.0) return -1;
-  double degrees = std::arg(sum) * 180 / M_PI;
+  double degrees = std::arg(sum) * 180 / kPi;
   return degrees < 0 ? degrees + 360 : degrees;
 }
 

@@ -1,16 +1,15 @@
 #include "tests/test_support.h"
 
-#include <stdlib.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
-#include "platform/interpreter.h"
+#include "platform/child_process.h"
 #include "platform/native_path.h"
+#include "platform/shell.h"
 #include "wizard/prompts.h"
 
 namespace fs = std::filesystem;
@@ -24,10 +23,24 @@ void record_command(const char* line) {
   recorded_commands().push_back(line);
 }
 
+namespace {
+
+// A new folder of a random name; create_directory tells whether it was new.
+std::string new_temporary_folder() {
+  static std::mt19937_64 draw{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    fs::path folder =
+        fs::temp_directory_path() / ("skinbuilder-test-" + std::to_string(draw() % 1000000000));
+    std::error_code failed;
+    if (fs::create_directory(folder, failed)) return folder.string();
+  }
+  std::abort();
+}
+
+}  // namespace
+
 ScratchFolder::ScratchFolder(bool enter) {
-  std::string pattern = (fs::temp_directory_path() / "skinbuilder-test-XXXXXX").string();
-  if (mkdtemp(&pattern[0]) == nullptr) std::abort();
-  path_ = pattern;
+  path_ = new_temporary_folder();
   if (enter) previous_ = fs::current_path().string();
   if (enter) fs::current_path(path_);
 }
@@ -39,17 +52,17 @@ ScratchFolder::~ScratchFolder() {
 }
 
 ScopedVariable::ScopedVariable(const char* name, const char* value) : name_(name) {
-  if (const char* old = getenv(name)) old_ = old;
-  value != nullptr ? setenv(name, value, 1) : unsetenv(name);
+  if (const char* old = std::getenv(name)) old_ = old;
+  set_environment_variable(name, value);
 }
 
 ScopedVariable::~ScopedVariable() {
-  old_ ? setenv(name_.c_str(), old_->c_str(), 1) : unsetenv(name_.c_str());
+  set_environment_variable(name_.c_str(), old_ ? old_->c_str() : nullptr);
 }
 
 Printed interpret(const std::string& line) {
   testing::internal::CaptureStderr();
-  std::string out = stdout_of([&] { interpret_command_line(line.c_str()); });
+  std::string out = stdout_of([&] { run_shell_line(line.c_str()); });
   return Printed{out, testing::internal::GetCapturedStderr()};
 }
 
@@ -133,15 +146,7 @@ size_t count_of(const std::string& text, const std::string& part) {
 }
 
 std::string command_output(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return output;
-  char buffer[4096];
-  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-    output.append(buffer, got);
-  }
-  pclose(pipe);
-  return output;
+  return shell_output(command);
 }
 
 std::string measured_colour(const std::string& image, const std::string& identify) {
@@ -171,15 +176,9 @@ Workspace::Workspace(const std::string& below)
 }
 
 WizardRun run_wizard_in(const std::string& folder, const std::string& input, int limit_seconds) {
-  std::string input_path = folder + ".input", output_path = folder + ".output";
-  write_file(input_path, input);
-  std::string command = "cd '" + folder + "' && timeout -s KILL " + std::to_string(limit_seconds) +
-                        " '" SKINBUILDER_BIN "' <'" + input_path + "' >'" + output_path + "' 2>&1";
-  int status = std::system(command.c_str());
+  ChildRun child = run_child(SKINBUILDER_BIN, folder, input, limit_seconds);
   WizardRun run;
-  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.output = read_file(output_path);
-  fs::remove(input_path);
-  fs::remove(output_path);
+  run.exit_code = child.exit_code;
+  run.output = child.output;
   return run;
 }

@@ -71,7 +71,9 @@ std::string stdout_of(F&& f) {
   return testing::internal::GetCapturedStdout();
 }
 
-// What a line prints through the built-in interpreter, run in this process.
+// What a line prints through the system's command interpreter
+// (platform/shell.h: the built-in one, or cmd on Windows), run from this
+// process.
 struct Printed {
   std::string out;
   std::string err;
@@ -153,7 +155,9 @@ class Workspace : public ScratchFolder {
 class EndToEndTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (small_skindata().empty()) GTEST_SKIP() << "make-skindata is not built";
+    if (small_skindata().empty())
+      GTEST_SKIP() << "make-skindata is not built (POSIX-only): no template skin and no image "
+                      "tools to build with";
   }
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -36,6 +37,41 @@ const char kPresetOptionsCleared[] =
     "The preset's advanced options were cleared: they could harm files or break a command line.";
 const char kPresetNameReplaced[] =
     "The preset's name cannot be a folder name here; the skin is named Korvel Dazo Custom.";
+const char kPresetDesignReplaced[] =
+    "The preset's design number is not 1 to 4; it continues as CUSTOM: Multicolor, named Korvel "
+    "Dazo Custom.";
+
+// The record's choices that a menu asks for, with the menu's row count.
+// Every one of them starts a run at 1, the first row.
+struct PresetMenuField {
+  const char* what;
+  int32_t SkinSettings::*field;
+  int32_t rows;
+};
+const PresetMenuField kPresetMenuFields[] = {
+    {"knob style", &SkinSettings::knob_style, kKnobStyleCount},
+    {"lock icon style", &SkinSettings::lock_icon_style, kLockIconStyleCount},
+    {"arp icon style", &SkinSettings::arp_icon_style, kArpIconStyleCount},
+    {"EQ colouring", &SkinSettings::eq_color_mode, 2},
+    {"sidebar colour", &SkinSettings::sidebar_color_mode, 2},
+    {"tab colour", &SkinSettings::tab_color_mode, 2},
+    {"flow mod", &SkinSettings::flow_mod, 2},
+    {"global adjustments choice", &SkinSettings::global_adjust, 2},
+};
+
+// The record's decimal numbers that an answer sets (the modulate values
+// are always recomputed, so whatever a preset holds there never counts).
+struct PresetNumberField {
+  const char* what;
+  float SkinSettings::*field;
+};
+const PresetNumberField kPresetNumberFields[] = {
+    {"sidebar width", &SkinSettings::sidebar_width},
+    {"global hue", &SkinSettings::global_hue},
+    {"global saturation", &SkinSettings::global_saturation},
+    {"global brightness", &SkinSettings::global_brightness},
+    {"global contrast", &SkinSettings::global_contrast},
+};
 
 // The preview's global command works on this folder and file; the other
 // preview files have names of the same length.
@@ -131,6 +167,51 @@ void warn_and_wait(const char* warning) {
   pause_for_enter();
 }
 
+void add_to_list(std::string& list, const char* what) {
+  if (!list.empty()) list += ", ";
+  list += what;
+}
+
+// Shared presets are written by anyone: a design that is none of the four
+// falls back as a preset that cannot be used does.
+void check_preset_design(SkinSettings& settings) {
+  if (settings.design_choice >= kStandardSingle && settings.design_choice <= kCustomMulti) return;
+  settings.design_choice = kCustomMulti;
+  apply_design_defaults(settings);
+  warn_and_wait(kPresetDesignReplaced);
+}
+
+// NaN and infinities would reach the scripts and every image command as
+// "nan" or "inf", which the image tool refuses (a typed answer is digits,
+// so NaN never, and infinity only past float's range); a menu number
+// outside its menu marks no row, lays no overlay and, for the EQ of a
+// STANDARD multicolour preset, leaves the EQ placeholders in the scripts.
+// Both take their values at the start of a run, told in one line each.
+void check_preset_numbers(SkinSettings& settings) {
+  SkinSettings initial;
+  init_settings(initial);
+  std::string replaced;
+  for (const PresetNumberField& number : kPresetNumberFields) {
+    if (std::isfinite(settings.*number.field)) continue;
+    settings.*number.field = initial.*number.field;
+    add_to_list(replaced, number.what);
+  }
+  if (!replaced.empty()) {
+    warn_and_wait(("The preset's " + replaced + " held no number and took the default.").c_str());
+  }
+  replaced.clear();
+  for (const PresetMenuField& menu : kPresetMenuFields) {
+    int32_t value = settings.*menu.field;
+    if (value >= 1 && value <= menu.rows) continue;
+    settings.*menu.field = initial.*menu.field;
+    add_to_list(replaced, menu.what);
+  }
+  if (!replaced.empty()) {
+    warn_and_wait(("The preset's " + replaced + " named no row of the menu and took the first row.")
+                      .c_str());
+  }
+}
+
 }  // namespace
 
 size_t longest_global_command(const SkinSettings& settings, const char* skin_name,
@@ -185,6 +266,8 @@ void discard_rest_of_cut_answer() {
 }
 
 void check_loaded_preset(SkinSettings& settings) {
+  check_preset_design(settings);
+  check_preset_numbers(settings);
   if (advanced_options_problem(settings, settings.advanced_options) != nullptr) {
     std::memset(settings.advanced_options, 0, sizeof settings.advanced_options);
     warn_and_wait(kPresetOptionsCleared);

@@ -42,10 +42,14 @@ const char* advanced_options_problem(const SkinSettings& settings, const char* o
 // line instead of the tail of the refused one.
 void discard_rest_of_cut_answer();
 
-// Right after a preset was read (or half read): unsafe advanced options are
-// cleared, and on the STANDARD path, where no name is asked, an unusable
-// name becomes kCustomSkinName. Each change is told in one line, followed
-// by a wait for ENTER so it can be read before the next screen.
+// Right after a preset was read (or half read): a design number other than
+// 1 to 4 falls back to design 4 named kCustomSkinName with sidebar
+// brightness 63, as an unusable preset does; NaN or infinite decimal
+// numbers and menu numbers outside their menus take their values at the
+// start of a run; unsafe advanced options are cleared; and on the STANDARD
+// path, where no name is asked, an unusable name becomes kCustomSkinName.
+// Each change is told in one line, followed by a wait for ENTER so it can
+// be read before the next screen.
 void check_loaded_preset(SkinSettings& settings);
 
 #endif  // SKINBUILDER_WIZARD_ANSWER_CHECKS_H_

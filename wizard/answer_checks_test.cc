@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstring>
 #include <iterator>
 #include <string>
@@ -116,6 +118,63 @@ TEST(AdvancedOptionsRules, RefusesSpecialCharactersAndFileWritingOptions) {
   // A field read from a file without its NUL counts as too long.
   std::memset(settings.advanced_options, 'a', sizeof settings.advanced_options);
   EXPECT_NE(nullptr, advanced_options_problem(settings, settings.advanced_options));
+}
+
+// A loaded preset's values that no run could use: each kind is told in one
+// line, and the record takes what a run starts with; a clean preset passes
+// without a word.
+using LoadedPresetChecks = DialogueTest;
+
+TEST_F(LoadedPresetChecks, UnusableDesignsNumbersAndMenuRowsFallBack) {
+  const char kDesign[] =
+      "\nThe preset's design number is not 1 to 4; it continues as CUSTOM: Multicolor, named "
+      "Korvel Dazo Custom.\n";
+  for (int32_t design : {0, 5, -1, INT_MIN, INT_MAX}) {
+    settings_ = design_settings(kCustomSingle);
+    settings_.design_choice = design;
+    set_skin_name(settings_, "Shared");
+    feed("");
+    check_loaded_preset(settings_);
+    EXPECT_EQ(printed(), kDesign) << design;
+    EXPECT_EQ(settings_.design_choice, kCustomMulti);
+    EXPECT_STREQ(settings_.skin_name, "Korvel Dazo Custom");
+    EXPECT_EQ(settings_.sidebar_brightness, 63);
+  }
+
+  settings_ = design_settings(kStandardMulti);
+  settings_.sidebar_width = NAN;
+  settings_.global_hue = INFINITY;
+  settings_.global_contrast = -INFINITY;
+  settings_.global_saturation = 1e30f;  // a number, written in full wherever it goes
+  settings_.knob_style = 1000000000;
+  settings_.lock_icon_style = -5;
+  settings_.arp_icon_style = INT_MIN;
+  settings_.eq_color_mode = 2;
+  settings_.flow_mod = 0;
+  settings_.global_adjust = 3;
+  feed("");
+  check_loaded_preset(settings_);
+  EXPECT_EQ(printed(),
+            "\nThe preset's sidebar width, global hue, global contrast held no number and took the "
+            "default.\n"
+            "\nThe preset's knob style, lock icon style, arp icon style, flow mod, global "
+            "adjustments choice named no row of the menu and took the first row.\n");
+  SkinSettings expected = design_settings(kStandardMulti);
+  expected.global_saturation = 1e30f;
+  expected.eq_color_mode = 2;
+  EXPECT_EQ(record_bytes(settings_), record_bytes(expected));
+
+  // The last rows of every menu are rows too.
+  settings_ = design_settings(kCustomMulti);
+  settings_.knob_style = kKnobStyleCount;
+  settings_.lock_icon_style = kLockIconStyleCount;
+  settings_.arp_icon_style = kArpIconStyleCount;
+  settings_.sidebar_color_mode = settings_.tab_color_mode = settings_.global_adjust = 2;
+  SkinSettings before = settings_;
+  feed("");
+  check_loaded_preset(settings_);
+  EXPECT_EQ(printed(), "");
+  EXPECT_EQ(record_bytes(settings_), record_bytes(before));
 }
 
 }  // namespace

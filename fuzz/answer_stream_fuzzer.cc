@@ -1,0 +1,35 @@
+// The whole question sequence over any answer stream, in this process: the
+// wizard runs from its design menu to its last wait with every command line
+// recorded, in a working folder that has neither skindata nor Presets. The
+// run must end with 0, its lines must keep to the skin folder and
+// skindata\temp, and the folder must still be empty afterwards (the wizard's
+// own file writes, the scripts and the preset, have nowhere to go). Running
+// it again and again in one process also checks that each run starts from
+// a fresh record.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include "fuzz/fuzz_support.h"
+#include "wizard/driver.h"
+#include "wizard/prompts.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  enter_scratch_folder("answers");
+  record_commands();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::FILE* answers = stream_of(data, size);
+  set_answer_input(answers);
+  recorded_lines().clear();
+  int exit_code = run_wizard();
+  set_answer_input(nullptr);
+  std::fclose(answers);
+  if (exit_code != 0) fuzz_failure("the wizard ended with " + std::to_string(exit_code));
+  check_recorded_lines_stay_inside();
+  std::vector<std::string> written = working_folder_entries();
+  if (!written.empty()) fuzz_failure("the run wrote " + written.front());
+  return 0;
+}

@@ -1,0 +1,35 @@
+// Running another program as a child, for the tests that drive the real
+// binaries: a program started in a folder, its standard input fed from a
+// text, everything it prints captured, and a time limit after which it is
+// killed, so that a dialogue that waits forever fails instead of hanging.
+//
+// On Windows the child is started with CreateProcess; elsewhere with fork
+// and exec. Either way no shell stands in between, so a folder or program
+// path may hold any characters.
+#ifndef SKINBUILDER_PLATFORM_CHILD_PROCESS_H_
+#define SKINBUILDER_PLATFORM_CHILD_PROCESS_H_
+
+#include <string>
+
+// Exit codes as a shell reports them: 137 for a child killed at the time
+// limit, 127 for a program that cannot be started.
+struct ChildRun {
+  int exit_code = -1;
+  std::string output;  // standard output and standard error, interleaved
+};
+
+// Runs the program at path (no arguments) in folder, with input on its
+// standard input and then end of input.
+ChildRun run_child(const std::string& program, const std::string& folder, const std::string& input,
+                   int limit_seconds);
+
+// Standard output of a line run by the system's shell (sh -c, or cmd /c on
+// Windows).
+std::string shell_output(const std::string& line);
+
+// Sets a variable of this process's environment, which the children it
+// starts inherit; nullptr removes it. On Windows an empty value removes it
+// too: its C library keeps no empty variables.
+void set_environment_variable(const char* name, const char* value);
+
+#endif  // SKINBUILDER_PLATFORM_CHILD_PROCESS_H_
