@@ -12,7 +12,8 @@
 # Targets run side by side, one per processor. An input that crashes a
 # target, trips a sanitizer, breaks a target's own check or takes longer than
 # 20 seconds fails the run and is saved as build-sanitize/fuzz/findings/NAME-*;
-# `build-sanitize/fuzz/NAME_fuzzer FILE` replays it. Each target's log is in
+# `build-sanitize/fuzz/NAME_fuzzer FILE` replays it (FILE an absolute path: a
+# target works in a scratch folder of its own). Each target's log is in
 # build-sanitize/fuzz/logs/NAME.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
