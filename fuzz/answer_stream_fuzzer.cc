@@ -21,14 +21,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::FILE* answers = stream_of(data, size);
-  set_answer_input(answers);
-  recorded_lines().clear();
-  int exit_code = run_wizard();
-  set_answer_input(nullptr);
-  std::fclose(answers);
-  if (exit_code != 0) fuzz_failure("the wizard ended with " + std::to_string(exit_code));
-  check_recorded_lines_stay_inside();
+  run_wizard_over(data, size);
   std::vector<std::string> written = working_folder_entries();
   if (!written.empty()) fuzz_failure("the run wrote " + written.front());
   return 0;

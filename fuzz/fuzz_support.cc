@@ -11,6 +11,8 @@
 #include "platform/command_line.h"
 #include "settings/skin_settings.h"
 #include "wizard/answer_checks.h"
+#include "wizard/driver.h"
+#include "wizard/prompts.h"
 
 namespace fs = std::filesystem;
 
@@ -190,4 +192,15 @@ std::FILE* stream_of(const uint8_t* data, size_t size) {
   if (size > 0 && std::fwrite(data, 1, size, stream) != size) fuzz_failure("temporary file full");
   std::rewind(stream);
   return stream;
+}
+
+void run_wizard_over(const uint8_t* answers, size_t size) {
+  std::FILE* stream = stream_of(answers, size);
+  set_answer_input(stream);
+  recorded_lines().clear();
+  int exit_code = run_wizard();
+  set_answer_input(nullptr);
+  std::fclose(stream);
+  if (exit_code != 0) fuzz_failure("the wizard ended with " + std::to_string(exit_code));
+  check_recorded_lines_stay_inside();
 }

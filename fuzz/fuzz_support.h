@@ -43,4 +43,9 @@ void check_recorded_lines_stay_inside();
 // read from its start. The caller closes it.
 std::FILE* stream_of(const uint8_t* data, size_t size);
 
+// Runs the whole wizard in-process over the bytes as its answers, the
+// recorder in place of the runner (nothing is written); aborts when it ends
+// with anything but 0 or a recorded line reaches outside the skin.
+void run_wizard_over(const uint8_t* answers, size_t size);
+
 #endif  // SKINBUILDER_FUZZ_FUZZ_SUPPORT_H_

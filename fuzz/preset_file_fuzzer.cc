@@ -91,14 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(data + used), static_cast<std::streamsize>(size - used));
   const uint8_t menu_answer[] = {'5', '\n'};
-  std::FILE* answers = stream_of(menu_answer, sizeof menu_answer);
-  set_answer_input(answers);
-  recorded_lines().clear();
-  int exit_code = run_wizard();
-  set_answer_input(nullptr);
-  std::fclose(answers);
-  if (exit_code != 0) fuzz_failure("the wizard ended with " + std::to_string(exit_code));
-  check_recorded_lines_stay_inside();
+  run_wizard_over(menu_answer, sizeof menu_answer);
   check_image_numbers();
   std::vector<std::string> expected = {"Presets", "Presets/" + file_name};
   if (working_folder_entries() != expected) fuzz_failure("the run changed the working folder");
