@@ -4,12 +4,15 @@
 #   ./test.sh             the normal build in build/ and its test suite
 #   ./test.sh --sanitize  the same suite built with AddressSanitizer and
 #                         UndefinedBehaviorSanitizer, in build-sanitize/
+#   ./test.sh --windows   cross-builds the Windows programs and runs their
+#                         tests under Wine, in build-windows/
 set -euo pipefail
 cd "$(dirname "$0")"
 case "${1:-}" in
   "") ;;
   --sanitize) exec tools/test_sanitized.sh ;;
-  *) echo "usage: ./test.sh [--sanitize]" >&2; exit 2 ;;
+  --windows) exec tools/test_windows.sh ;;
+  *) echo "usage: ./test.sh [--sanitize | --windows]" >&2; exit 2 ;;
 esac
 . tools/prepare.sh
 install_missing_packages

@@ -57,25 +57,28 @@ int wait_with_limit(pid_t child, int limit_seconds) {
 }  // namespace
 
 ChildRun run_child(const std::string& program, const std::string& folder, const std::string& input,
-                   int limit_seconds) {
+                   int limit_seconds, ErrorOutput errors) {
   ChildRun run;
   FILE* in = file_holding(input);
   FILE* out = std::tmpfile();
-  if (in != nullptr && out != nullptr) {
+  FILE* err = errors == ErrorOutput::kApart ? std::tmpfile() : out;
+  if (in != nullptr && out != nullptr && err != nullptr) {
     std::fflush(nullptr);
     pid_t child = fork();
     if (child == 0) {
       // Only calls that are safe between fork and exec.
       dup2(fileno(in), 0);
       dup2(fileno(out), 1);
-      dup2(fileno(out), 2);
+      dup2(fileno(err), 2);
       if (chdir(folder.c_str()) == 0) execl(program.c_str(), program.c_str(), nullptr);
       _exit(127);
     }
     if (child > 0) run.exit_code = wait_with_limit(child, limit_seconds);
     run.output = everything_in(out);
+    if (err != out) run.errors = everything_in(err);
   }
   if (in != nullptr) std::fclose(in);
+  if (err != nullptr && err != out) std::fclose(err);
   if (out != nullptr) std::fclose(out);
   return run;
 }

@@ -51,53 +51,91 @@ std::string with_backslashes(std::string path) {
   return path;
 }
 
-int wait_with_limit(HANDLE process, int limit_seconds) {
+// A job that ends every process in it once its last handle is closed.
+HANDLE job_killing_on_close() {
+  HANDLE job = CreateJobObjectA(nullptr, nullptr);
+  if (job == nullptr) return nullptr;
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+  return job;
+}
+
+// Such a job holding the (still suspended) process; nullptr when none can be
+// had, and the process then runs outside one.
+HANDLE job_holding(HANDLE process) {
+  HANDLE job = job_killing_on_close();
+  if (job != nullptr && !AssignProcessToJobObject(job, process)) {
+    CloseHandle(job);
+    return nullptr;
+  }
+  return job;
+}
+
+int wait_with_limit(HANDLE process, HANDLE job, int limit_seconds) {
   DWORD limit = static_cast<DWORD>(std::min(std::max(limit_seconds, 0), 24 * 3600)) * 1000;
   if (WaitForSingleObject(process, limit) == WAIT_TIMEOUT) {
-    TerminateProcess(process, kKilledCode);
+    if (job == nullptr || !TerminateJobObject(job, kKilledCode)) {
+      TerminateProcess(process, kKilledCode);
+    }
     WaitForSingleObject(process, INFINITE);
   }
   DWORD code = 0;
   return GetExitCodeProcess(process, &code) ? static_cast<int>(code) : -1;
 }
 
-// The child gets the two files as its standard streams; every other
-// handle this process lets children inherit goes along as well, which is
-// harmless for a test run.
-int start_and_wait(const std::string& program, const std::string& folder, HANDLE in, HANDLE out,
-                   int limit_seconds) {
+struct ChildStreams {
+  HANDLE input, output, error;
+};
+
+// The child starts suspended so that it is in the job before it can start
+// a process of its own. Every other handle this process lets children inherit goes along as
+// well, which the job's end makes harmless.
+int start_and_wait(const std::string& program, const std::string& folder,
+                   const ChildStreams& streams, int limit_seconds) {
   std::string application = with_backslashes(program);
   std::string command_line = "\"" + application + "\"";
   std::string directory = with_backslashes(folder);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = in;
-  startup.hStdOutput = out;
-  startup.hStdError = out;
+  startup.hStdInput = streams.input;
+  startup.hStdOutput = streams.output;
+  startup.hStdError = streams.error;
   PROCESS_INFORMATION child = {};
-  if (!CreateProcessA(application.c_str(), &command_line[0], nullptr, nullptr, TRUE, 0, nullptr,
-                      directory.c_str(), &startup, &child))
+  if (!CreateProcessA(application.c_str(), &command_line[0], nullptr, nullptr, TRUE,
+                      CREATE_SUSPENDED, nullptr, directory.c_str(), &startup, &child))
     return kNotStartedCode;
+  HANDLE job = job_holding(child.hProcess);
+  ResumeThread(child.hThread);
   CloseHandle(child.hThread);
-  int code = wait_with_limit(child.hProcess, limit_seconds);
+  int code = wait_with_limit(child.hProcess, job, limit_seconds);
   CloseHandle(child.hProcess);
+  if (job != nullptr) CloseHandle(job);
   return code;
+}
+
+void close_file(HANDLE file) {
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
 }
 
 }  // namespace
 
 ChildRun run_child(const std::string& program, const std::string& folder, const std::string& input,
-                   int limit_seconds) {
+                   int limit_seconds, ErrorOutput errors) {
   ChildRun run;
   HANDLE in = inheritable_scratch_file();
   HANDLE out = inheritable_scratch_file();
-  if (in != INVALID_HANDLE_VALUE && out != INVALID_HANDLE_VALUE && write_whole(in, input)) {
-    run.exit_code = start_and_wait(program, folder, in, out, limit_seconds);
+  HANDLE err = errors == ErrorOutput::kApart ? inheritable_scratch_file() : out;
+  if (in != INVALID_HANDLE_VALUE && out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE &&
+      write_whole(in, input)) {
+    run.exit_code = start_and_wait(program, folder, {in, out, err}, limit_seconds);
     run.output = read_whole(out);
+    if (err != out) run.errors = read_whole(err);
   }
-  if (in != INVALID_HANDLE_VALUE) CloseHandle(in);
-  if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
+  close_file(in);
+  if (err != out) close_file(err);
+  close_file(out);
   return run;
 }
 

@@ -1,3 +1,5 @@
+#include <io.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -55,7 +57,7 @@ void write_to_console(HANDLE console, const std::string& utf8) {
 void draw_in_console(HANDLE console, const char* path) {
   RgbaImage image;
   if (!read_image_pixels(path, image)) return;
-  TerminalSize size = terminal_size(1);
+  TerminalSize size = terminal_size(_fileno(stdout));
   std::fflush(stdout);
   // The progress text leaves the cursor inside a line; the image starts on
   // a line of its own so that its rows are not shifted.
@@ -68,8 +70,9 @@ void draw_in_console(HANDLE console, const char* path) {
 void open_image(const char* path) {
   if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return;
   if (hand_to_viewer(path)) return;
-  HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-  if (console_takes_colour(output)) draw_in_console(output, path);
+  // The C library's standard output, which the dialogue's text goes to.
+  HANDLE output = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdout)));
+  if (output != INVALID_HANDLE_VALUE && console_takes_colour(output)) draw_in_console(output, path);
 }
 
 bool image_drawn_in_terminal() {

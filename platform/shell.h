@@ -7,7 +7,10 @@
 // that is nothing but the path of an existing .png file, the preview's show
 // line, is shown through platform/image_viewer.h instead, as cmd would show
 // it, so that the program knows whether it was drawn in the console and no
-// dialog of the system's can make an unattended run wait.
+// dialog of the system's can make an unattended run wait. "cls" with an
+// output that is no console (a pipe, a file) does nothing, as the built-in
+// interpreter's does, where cmd would write a form feed; on a console cmd
+// clears it.
 //
 // Everywhere else the same line goes, unchanged, to the built-in
 // interpreter of the command forms this program composes (platform/

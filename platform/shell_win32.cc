@@ -1,4 +1,7 @@
+#include <io.h>
+
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -42,10 +45,20 @@ std::string image_path_of(const char* line) {
   return word;
 }
 
+// cmd's "cls" writes a form feed when its output is no console; the
+// dialogue's text, piped or captured, then reads as it does everywhere.
+bool is_cls_without_console(const char* line) {
+  if (_stricmp(line, "cls") != 0) return false;
+  DWORD mode = 0;
+  HANDLE output = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdout)));
+  return output == INVALID_HANDLE_VALUE || !GetConsoleMode(output, &mode);
+}
+
 }  // namespace
 
 // cmd.exe runs every other line; its exit status is not used.
 void run_shell_line(const char* line) {
+  if (is_cls_without_console(line)) return;
   std::string image = image_path_of(line);
   if (!image.empty()) {
     open_image(image.c_str());

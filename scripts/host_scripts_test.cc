@@ -36,10 +36,10 @@ TEST(HostScriptsTest, TwoScriptsDifferOnlyInTheirHostValues) {
       "copy /y \"" + scripts + "Template.txt\" \"" + scripts + "ZebraHZ.txt\" >NUL",
       "del \"" + scripts + "Template.txt\""};
   EXPECT_EQ(recorded_commands(), expected);
-  EXPECT_EQ(read_file(scripts + "Zebra2.txt"),
+  EXPECT_EQ(read_text_file(scripts + "Zebra2.txt"),
             "code Z2 Z2\n/* block */\nmseg 356.00 178.00 598.00 608.00\n"
             "ovl 110.00 336.00 789.00\ncolour 5797ec\n");
-  EXPECT_EQ(read_file(scripts + "ZebraHZ.txt"),
+  EXPECT_EQ(read_text_file(scripts + "ZebraHZ.txt"),
             "code ZHZ ZHZ\n block \nmseg 708.00 354.00 510.00 520.00\n"
             "ovl 84.00 516.00 609.00\ncolour 5797ec\n");
   EXPECT_FALSE(fs::exists("My Skin/Scripts/Template.txt"));

@@ -16,15 +16,15 @@ TEST(PlaceholderTest, ReplacesEveryMatchOnceAndLiterally) {
   write_file(kScript, "a HEXCS1SBARBRT b\nHEXCS1 hexcs1 HEXCS1\nSBARWID|SBARWID\n");
   // The value holds the placeholder itself: it is not scanned again.
   replace_placeholder(kScript, "HEXCS1", "<HEXCS1>");
-  EXPECT_EQ(read_file(kScript), "a <HEXCS1>SBARBRT b\n<HEXCS1> hexcs1 <HEXCS1>\nSBARWID|SBARWID\n");
+  EXPECT_EQ(read_text_file(kScript), "a <HEXCS1>SBARBRT b\n<HEXCS1> hexcs1 <HEXCS1>\nSBARWID|SBARWID\n");
   replace_placeholder(kScript, "SBARWID", "");
   replace_placeholder(kScript, "ALT Custom", "unused");
-  EXPECT_EQ(read_file(kScript), "a <HEXCS1>SBARBRT b\n<HEXCS1> hexcs1 <HEXCS1>\n|\n");
+  EXPECT_EQ(read_text_file(kScript), "a <HEXCS1>SBARBRT b\n<HEXCS1> hexcs1 <HEXCS1>\n|\n");
   // A value from a hostile listing file: "$" sequences would insert the
   // match or the text around it; they go in as they stand.
   write_file(kScript, "x HEXCS2 y HEXCS2\n");
   replace_placeholder(kScript, "HEXCS2", "$`$'$&$1$$");
-  EXPECT_EQ(read_file(kScript), "x $`$'$&$1$$ y $`$'$&$1$$\n");
+  EXPECT_EQ(read_text_file(kScript), "x $`$'$&$1$$ y $`$'$&$1$$\n");
   EXPECT_FALSE(std::filesystem::exists("Skin/Scripts/Template.txt.new"));
 }
 

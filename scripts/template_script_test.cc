@@ -22,7 +22,7 @@ constexpr const char* kTemplate =
     "img CS2Env.png CS3Knob CS4Pane\n";
 
 std::string line_of(const std::string& label) {
-  for (const std::string& line : lines_of(read_file(kScript))) {
+  for (const std::string& line : lines_of(read_text_file(kScript))) {
     if (line.rfind(label + " ", 0) == 0) return line.substr(label.size() + 1);
   }
   return "(missing)";

@@ -113,6 +113,12 @@ std::string read_file(const std::string& path) {
   return text.str();
 }
 
+std::string read_text_file(const std::string& path) {
+  std::ostringstream text;
+  text << std::ifstream(native_path(path.c_str())).rdbuf();
+  return text.str();
+}
+
 std::vector<std::string> names_in(const std::string& folder) {
   std::vector<std::string> names;
   std::error_code missing;
@@ -175,10 +181,8 @@ Workspace::Workspace(const std::string& below)
   }
 }
 
-WizardRun run_wizard_in(const std::string& folder, const std::string& input, int limit_seconds) {
-  ChildRun child = run_child(SKINBUILDER_BIN, folder, input, limit_seconds);
-  WizardRun run;
-  run.exit_code = child.exit_code;
-  run.output = child.output;
-  return run;
+WizardRun run_wizard_in(const std::string& folder, const std::string& input, int limit_seconds,
+                        ErrorOutput errors) {
+  ChildRun child = run_child(SKINBUILDER_BIN, folder, input, limit_seconds, errors);
+  return WizardRun{child.exit_code, child.output, child.errors};
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "assembly/commands.h"
+#include "platform/child_process.h"
 #include "settings/skin_settings.h"
 
 // The lines kept by record_command, the runner that keeps every command line
@@ -115,6 +116,9 @@ std::string record_bytes(const SkinSettings& settings, size_t size = kSettingsSi
 // ones; a write makes the folders above the file.
 void write_file(const std::string& path, const std::string& text);
 std::string read_file(const std::string& path);
+// A script read back as a text stream, as the program writes it: on Windows
+// its lines end in "\r\n" on disk and read as "\n".
+std::string read_text_file(const std::string& path);
 
 // The names in a folder, sorted; none when it does not exist.
 std::vector<std::string> names_in(const std::string& folder);
@@ -163,13 +167,15 @@ class EndToEndTest : public ::testing::Test {
 
 struct WizardRun {
   int exit_code = -1;  // 137 when killed for running too long
-  std::string output;  // standard output and standard error, interleaved
+  std::string output;  // standard output, and standard error unless apart
+  std::string errors;  // standard error, when kept apart
 };
 
 // Runs the skinbuilder binary in folder with input on its standard input,
 // closed after it. A run that outlives limit_seconds is killed, so a dialogue
 // that waits forever fails instead of hanging.
 WizardRun run_wizard_in(const std::string& folder, const std::string& input,
-                        int limit_seconds = 300);
+                        int limit_seconds = 300,
+                        ErrorOutput errors = ErrorOutput::kInterleaved);
 
 #endif  // SKINBUILDER_TESTS_TEST_SUPPORT_H_
