@@ -65,15 +65,12 @@ void format_command(char* buffer, const char* format, ...) {
   va_end(args);
 }
 
-void run_command(const char* line) {
-  if (line[0] == '\0') return;
+int run_command(const char* line) {
+  if (line[0] == '\0') return -1;
   std::fflush(stdout);
-  if (current_runner != nullptr) {
-    current_runner(line);
-  } else {
-    run_shell_line(line);
-  }
+  int status = current_runner != nullptr ? current_runner(line) : run_shell_line(line);
   std::fflush(stdout);
+  return status;
 }
 
 CommandRunner set_command_runner(CommandRunner runner) {

@@ -36,15 +36,17 @@ size_t command_length(const char* format, ...) SKINBUILDER_PRINTF(1, 2);
 // run_command then does nothing with it.
 void format_command(char* buffer, const char* format, ...) SKINBUILDER_PRINTF(2, 3);
 
-// Runs one composed line to its end; its exit status is not examined.
+// Runs one composed line to its end and returns its exit status (0 when it
+// succeeded), which the build's check counts for the image passes.
 // Standard output is flushed first so that the program's own progress text
 // and the tools' messages appear in the order they happen. An empty line
-// (a command that did not fit) runs nothing.
-void run_command(const char* line);
+// (a command that did not fit) runs nothing and counts as failed (-1).
+int run_command(const char* line);
 
 // The seam between composing and running: the function that receives every
-// line. Returns the previous runner; nullptr restores the system's one.
-using CommandRunner = void (*)(const char* line);
+// line and gives its exit status. Returns the previous runner; nullptr
+// restores the system's one.
+using CommandRunner = int (*)(const char* line);
 CommandRunner set_command_runner(CommandRunner runner);
 
 #endif  // SKINBUILDER_ASSEMBLY_COMMANDS_H_

@@ -26,8 +26,9 @@ void remove_scratch_folder() {
   fs::remove_all(scratch_folder, ignored);
 }
 
-void keep_line(const char* line) {
+int keep_line(const char* line) {
   recorded_lines().push_back(line);
+  return 0;
 }
 
 bool starts_with(const std::string& text, const std::string& head) {
@@ -102,7 +103,8 @@ void check_written_path(const RunState& run, const std::string& command, const C
   } else {
     bad_line(line, "unexpected command");
   }
-  bool allowed = in_skin(run, written) || (command != "del" && command != "ren" && in_temp(written));
+  bool allowed =
+      in_skin(run, written) || (command != "del" && command != "ren" && in_temp(written));
   if (!allowed) bad_line(line, "writes outside the skin and skindata\\temp");
 }
 
@@ -137,8 +139,8 @@ void check_stage(RunState& run, const CommandStage& stage, const std::string& li
 
 std::string enter_scratch_folder(const char* target_name) {
   std::random_device random;
-  scratch_folder = fs::temp_directory_path() /
-                   (std::string("skinbuilder-fuzz-") + target_name + "-" + std::to_string(random()));
+  scratch_folder = fs::temp_directory_path() / (std::string("skinbuilder-fuzz-") + target_name +
+                                                "-" + std::to_string(random()));
   fs::create_directories(scratch_folder);
   fs::current_path(scratch_folder);
   std::atexit(remove_scratch_folder);

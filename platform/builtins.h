@@ -18,6 +18,9 @@
 //   findstr  copies the input lines holding any of its words (/I: any case,
 //            /V: lines without them).
 //
+// Each returns its exit status, as cmd's errorlevel would be: 0 when it did
+// all it was asked, else not 0 (findstr: 1 when no line matched).
+//
 // No command asks a question: the interpreter has no console to ask on, and
 // the program always gives /Y and /Q where Windows would ask.
 #ifndef SKINBUILDER_PLATFORM_BUILTINS_H_
@@ -28,19 +31,19 @@
 
 #include "platform/launcher.h"
 
-using Builtin = void (*)(const std::vector<std::string>& arguments, const StandardStreams& streams);
+using Builtin = int (*)(const std::vector<std::string>& arguments, const StandardStreams& streams);
 
 // The built-in of that name (any case, "rd", "erase" and "rename" included);
 // nullptr when the name is not one.
 Builtin find_builtin(const std::string& name);
 
-void run_cls(const std::vector<std::string>& arguments, const StandardStreams& streams);
-void run_rmdir(const std::vector<std::string>& arguments, const StandardStreams& streams);
-void run_xcopy(const std::vector<std::string>& arguments, const StandardStreams& streams);
-void run_copy(const std::vector<std::string>& arguments, const StandardStreams& streams);
-void run_ren(const std::vector<std::string>& arguments, const StandardStreams& streams);
-void run_del(const std::vector<std::string>& arguments, const StandardStreams& streams);
-void run_findstr(const std::vector<std::string>& arguments, const StandardStreams& streams);
+int run_cls(const std::vector<std::string>& arguments, const StandardStreams& streams);
+int run_rmdir(const std::vector<std::string>& arguments, const StandardStreams& streams);
+int run_xcopy(const std::vector<std::string>& arguments, const StandardStreams& streams);
+int run_copy(const std::vector<std::string>& arguments, const StandardStreams& streams);
+int run_ren(const std::vector<std::string>& arguments, const StandardStreams& streams);
+int run_del(const std::vector<std::string>& arguments, const StandardStreams& streams);
+int run_findstr(const std::vector<std::string>& arguments, const StandardStreams& streams);
 
 // The words of a command split into switches ("/Y" gives 'y') and the rest,
 // the latter turned into local paths.
@@ -55,9 +58,13 @@ CommandArguments split_arguments(const std::vector<std::string>& arguments);
 // folder order.
 std::vector<std::string> matching_files(const std::string& folder, const std::string& pattern);
 
-// The messages several commands share.
-void say_syntax_error(const StandardStreams& streams);
-void say_file_not_found(const StandardStreams& streams);
-void say_path_not_found(const StandardStreams& streams);
+// The messages several commands share; each returns the failing status, 1.
+int say_syntax_error(const StandardStreams& streams);
+int say_file_not_found(const StandardStreams& streams);
+int say_path_not_found(const StandardStreams& streams);
+
+// Windows' words for why a file operation failed (errno): a full disk is
+// "not enough space", not "access denied".
+const char* failure_message(int error_number);
 
 #endif  // SKINBUILDER_PLATFORM_BUILTINS_H_

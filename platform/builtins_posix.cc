@@ -27,36 +27,40 @@ void say(int fd, const std::string& message) {
   write_text(fd, message + "\n");
 }
 
-void say_missing(const std::string& path, const StandardStreams& streams) {
-  if (is_folder(folder_of(path))) {
-    say_file_not_found(streams);
-  } else {
-    say_path_not_found(streams);
-  }
+// Writes an error message; returns the command's failing exit status.
+int fail(const StandardStreams& streams, const std::string& message) {
+  say(streams.error, message);
+  return 1;
 }
 
-void remove_folder(const std::string& path, bool tree, const StandardStreams& streams) {
+int say_missing(const std::string& path, const StandardStreams& streams) {
+  return is_folder(folder_of(path)) ? say_file_not_found(streams) : say_path_not_found(streams);
+}
+
+int remove_folder(const std::string& path, bool tree, const StandardStreams& streams) {
   std::string found = find_path(without_final_slash(path));
   if (!path_exists(found)) return say_missing(found, streams);
-  if (!is_folder(found)) return say(streams.error, "The directory name is invalid.");
+  if (!is_folder(found)) return fail(streams, "The directory name is invalid.");
   std::error_code failure;
   if (tree) {
     std::filesystem::remove_all(found, failure);
-    if (failure) say(streams.error, "Access is denied.");
+    if (failure) return fail(streams, failure_message(failure.value()));
   } else if (rmdir(found.c_str()) != 0) {
     bool full = errno == ENOTEMPTY || errno == EEXIST;
-    say(streams.error, full ? "The directory is not empty." : "Access is denied.");
+    return fail(streams, full ? "The directory is not empty." : failure_message(errno));
   }
+  return 0;
 }
 
-void rename_one(const std::string& folder, const std::string& name, const std::string& new_name,
-                const StandardStreams& streams) {
+int rename_one(const std::string& folder, const std::string& name, const std::string& new_name,
+               const StandardStreams& streams) {
   std::string from = join_path(folder, name);
   std::string to = join_path(folder, new_name);
   if (path_exists(find_path(to)) && !same_file(from, find_path(to))) {
-    return say(streams.error, "A duplicate file name exists, or the file cannot be found.");
+    return fail(streams, "A duplicate file name exists, or the file cannot be found.");
   }
-  if (std::rename(from.c_str(), to.c_str()) != 0) say(streams.error, "Access is denied.");
+  if (std::rename(from.c_str(), to.c_str()) != 0) return fail(streams, failure_message(errno));
+  return 0;
 }
 
 // The names a ren or del argument stands for: every file its wildcard
@@ -75,7 +79,7 @@ std::string absolute_form(const std::string& path) {
 // Where Windows' del asks "Are you sure (Y/N)?" (a whole folder, "*" or
 // "*.*" without /Q) there is nobody to answer here, so the question is shown
 // with the answer N and nothing is deleted.
-void delete_matching(const std::string& path, bool quiet, const StandardStreams& streams) {
+int delete_matching(const std::string& path, bool quiet, const StandardStreams& streams) {
   std::string folder = find_path(folder_of(path));
   std::string pattern = name_of(path);
   if (!is_folder(folder)) return say_path_not_found(streams);
@@ -84,16 +88,19 @@ void delete_matching(const std::string& path, bool quiet, const StandardStreams&
     pattern = "*";
   }
   if (!quiet && (pattern == "*" || pattern == "*.*")) {
-    return say(streams.output,
-               absolute_form(join_path(folder, pattern)) + ", Are you sure (Y/N)? N");
+    say(streams.output, absolute_form(join_path(folder, pattern)) + ", Are you sure (Y/N)? N");
+    return 0;
   }
   std::vector<std::string> names = matching_files(folder, pattern);
   if (names.empty()) {
-    return say(streams.error, "Could Not Find " + absolute_form(join_path(folder, pattern)));
+    return fail(streams, "Could Not Find " + absolute_form(join_path(folder, pattern)));
   }
+  int status = 0;
   for (const std::string& name : names) {
-    if (unlink(join_path(folder, name).c_str()) != 0) say(streams.error, "Access is denied.");
+    if (unlink(join_path(folder, name).c_str()) != 0)
+      status = fail(streams, failure_message(errno));
   }
+  return status;
 }
 
 bool contains(const std::string& line, const std::string& word, bool any_case) {
@@ -207,30 +214,47 @@ std::vector<std::string> matching_files(const std::string& folder, const std::st
   return names;
 }
 
-void say_syntax_error(const StandardStreams& streams) {
-  say(streams.error, "The syntax of the command is incorrect.");
+const char* failure_message(int error_number) {
+  switch (error_number) {
+    case ENOSPC:
+    case EDQUOT:
+      return "There is not enough space on the disk.";
+    case ENOENT:
+      return "The system cannot find the path specified.";
+    default:
+      return "Access is denied.";
+  }
 }
 
-void say_file_not_found(const StandardStreams& streams) {
-  say(streams.error, "The system cannot find the file specified.");
+int say_syntax_error(const StandardStreams& streams) {
+  return fail(streams, "The syntax of the command is incorrect.");
 }
 
-void say_path_not_found(const StandardStreams& streams) {
-  say(streams.error, "The system cannot find the path specified.");
+int say_file_not_found(const StandardStreams& streams) {
+  return fail(streams, "The system cannot find the file specified.");
 }
 
-void run_cls(const std::vector<std::string>&, const StandardStreams& streams) {
+int say_path_not_found(const StandardStreams& streams) {
+  return fail(streams, "The system cannot find the path specified.");
+}
+
+int run_cls(const std::vector<std::string>&, const StandardStreams& streams) {
   // Home, clear the screen, and clear the scroll-back as cmd's cls does.
   if (isatty(streams.output)) write_text(streams.output, "\x1b[H\x1b[2J\x1b[3J");
+  return 0;
 }
 
-void run_rmdir(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+int run_rmdir(const std::vector<std::string>& arguments, const StandardStreams& streams) {
   CommandArguments parsed = split_arguments(arguments);
   if (parsed.paths.empty()) return say_syntax_error(streams);
-  for (const std::string& path : parsed.paths) remove_folder(path, parsed.has('s'), streams);
+  int status = 0;
+  for (const std::string& path : parsed.paths) {
+    if (remove_folder(path, parsed.has('s'), streams) != 0) status = 1;
+  }
+  return status;
 }
 
-void run_ren(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+int run_ren(const std::vector<std::string>& arguments, const StandardStreams& streams) {
   CommandArguments parsed = split_arguments(arguments);
   if (parsed.paths.size() != 2 || parsed.paths[1].find('/') != std::string::npos) {
     return say_syntax_error(streams);
@@ -240,29 +264,41 @@ void run_ren(const std::vector<std::string>& arguments, const StandardStreams& s
   const std::string& new_pattern = parsed.paths[1];
   std::vector<std::string> names = named_entries(folder, name_of(parsed.paths[0]));
   if (names.empty()) return say_file_not_found(streams);
+  int status = 0;
   for (const std::string& name : names) {
     std::string new_name =
         has_wildcard(new_pattern) ? wildcard_destination_name(name, new_pattern) : new_pattern;
-    rename_one(folder, name, new_name, streams);
+    if (rename_one(folder, name, new_name, streams) != 0) status = 1;
   }
+  return status;
 }
 
-void run_del(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+int run_del(const std::vector<std::string>& arguments, const StandardStreams& streams) {
   CommandArguments parsed = split_arguments(arguments);
   if (parsed.paths.empty()) return say_syntax_error(streams);
-  for (const std::string& path : parsed.paths) delete_matching(path, parsed.has('q'), streams);
+  int status = 0;
+  for (const std::string& path : parsed.paths) {
+    if (delete_matching(path, parsed.has('q'), streams) != 0) status = 1;
+  }
+  return status;
 }
 
-void run_findstr(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+// Like findstr, 1 when no line matched.
+int run_findstr(const std::vector<std::string>& arguments, const StandardStreams& streams) {
   SearchRequest request = read_search_request(arguments);
-  if (request.words.empty()) return say(streams.error, "FINDSTR: Bad command line");
+  if (request.words.empty()) return fail(streams, "FINDSTR: Bad command line");
   std::string text = read_search_input(request, streams);
+  bool found = false;
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(start, end - start);
-    if (line_matches(line, request)) write_text(streams.output, line + "\n");
+    if (line_matches(line, request)) {
+      write_text(streams.output, line + "\n");
+      found = true;
+    }
     start = end + 1;
   }
+  return found ? 0 : 1;
 }

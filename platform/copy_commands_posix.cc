@@ -17,6 +17,7 @@ struct CopyJob {
   bool keep_empty = false;  // xcopy /E
   bool quiet = false;       // xcopy /Q: no file listing
   StandardStreams streams;
+  mutable bool failed = false;  // some file or folder could not be copied
 };
 
 // Where the files of a wildcard or single-file copy go: a folder, and either
@@ -44,7 +45,7 @@ bool copy_file_to(const std::string& from, const std::string& to, const char* on
   }
   std::error_code failure;
   std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, failure);
-  if (failure) say(streams.error, "Access denied");
+  if (failure) say(streams.error, failure_message(failure.value()));
   return !failure;
 }
 
@@ -56,6 +57,7 @@ int copy_subfolder(const std::string& from, const std::string& to, const CopyJob
   bool created = !is_folder(to);
   if (created && !make_folders(to)) {
     say(job.streams.error, "Unable to create directory - " + windows_form(to));
+    job.failed = true;
     return 0;
   }
   int copied = copy_tree(from, to, created, job);
@@ -75,7 +77,11 @@ int copy_tree(const std::string& from, const std::string& to, bool fresh, const 
       continue;
     }
     if (!job.quiet) say(job.streams.output, windows_form(source));
-    if (copy_file_to(source, target, "File cannot be copied onto itself", job.streams)) ++copied;
+    if (copy_file_to(source, target, "File cannot be copied onto itself", job.streams)) {
+      ++copied;
+    } else {
+      job.failed = true;
+    }
   }
   return copied;
 }
@@ -91,11 +97,13 @@ int xcopy_folder(const std::string& source, const CopyJob& job) {
   std::string destination = find_path(without_final_slash(job.destination));
   if (lies_within(destination, source)) {
     say(job.streams.error, "Cannot perform a cyclic copy");
+    job.failed = true;
     return 0;
   }
   bool created = !is_folder(destination);
   if (created && !make_folders(destination)) {
     say(job.streams.error, "Unable to create directory - " + windows_form(destination));
+    job.failed = true;
     return 0;
   }
   return copy_tree(source, destination, created, job);
@@ -119,11 +127,13 @@ int xcopy_files(const CopyJob& job) {
       is_folder(folder) ? matching_files(folder, pattern) : std::vector<std::string>();
   if (names.empty()) {
     say(job.streams.error, "File not found - " + pattern);
+    job.failed = true;
     return 0;
   }
   CopyTarget target = copy_target(job.destination, has_wildcard(pattern) ? 2 : names.size());
   if (!make_folders(target.folder)) {
     say(job.streams.error, "Unable to create directory - " + windows_form(target.folder));
+    job.failed = true;
     return 0;
   }
   std::string target_folder = find_path(target.folder);
@@ -132,7 +142,11 @@ int xcopy_files(const CopyJob& job) {
     std::string source = join_path(folder, name);
     std::string to = find_path(join_path(target_folder, target_name(name, target.name_rule)));
     if (!job.quiet) say(job.streams.output, windows_form(source));
-    if (copy_file_to(source, to, "File cannot be copied onto itself", job.streams)) ++copied;
+    if (copy_file_to(source, to, "File cannot be copied onto itself", job.streams)) {
+      ++copied;
+    } else {
+      job.failed = true;
+    }
   }
   return copied;
 }
@@ -151,19 +165,26 @@ std::vector<std::string> copy_sources(const std::string& source, std::string& fo
   return is_folder(folder) ? matching_files(folder, pattern) : std::vector<std::string>();
 }
 
-void say_copied(int count, const StandardStreams& streams) {
+// Prints copy's count; returns its exit status, which is 1 when something
+// was not copied.
+int say_copied(int count, bool failed, const StandardStreams& streams) {
   char line[64];
   std::snprintf(line, sizeof line, "%9d file(s) copied.", count);
   say(streams.output, line);
+  return failed ? 1 : 0;
 }
 
 }  // namespace
 
-void run_xcopy(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+// xcopy's exit status: 0 when everything was copied, 4 when it could not
+// start (bad parameters, nothing found), 5 when a file could not be written.
+int run_xcopy(const std::vector<std::string>& arguments, const StandardStreams& streams) {
   CommandArguments parsed = split_arguments(arguments);
   int copied = 0;
+  int status = 0;
   if (parsed.paths.empty() || parsed.paths.size() > 2) {
     say(streams.error, "Invalid number of parameters");
+    status = 4;
   } else {
     CopyJob job{parsed.paths[0],
                 parsed.paths.size() > 1 ? parsed.paths[1] : ".",
@@ -174,11 +195,13 @@ void run_xcopy(const std::vector<std::string>& arguments, const StandardStreams&
     std::string source = find_path(without_final_slash(job.source));
     bool whole_folder = !has_wildcard(name_of(job.source)) && is_folder(source);
     copied = whole_folder ? xcopy_folder(source, job) : xcopy_files(job);
+    if (job.failed) status = copied == 0 ? 4 : 5;
   }
   say(streams.output, std::to_string(copied) + " File(s) copied");
+  return status;
 }
 
-void run_copy(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+int run_copy(const std::vector<std::string>& arguments, const StandardStreams& streams) {
   CommandArguments parsed = split_arguments(arguments);
   if (parsed.paths.empty() || parsed.paths.size() > 2) return say_syntax_error(streams);
   std::string folder;
@@ -186,13 +209,13 @@ void run_copy(const std::vector<std::string>& arguments, const StandardStreams& 
   std::vector<std::string> names = copy_sources(parsed.paths[0], folder, listed);
   if (names.empty()) {
     say_file_not_found(streams);
-    return say_copied(0, streams);
+    return say_copied(0, true, streams);
   }
   CopyTarget target = copy_target(parsed.paths.size() > 1 ? parsed.paths[1] : ".", names.size());
   std::string target_folder = find_path(target.folder);
   if (!is_folder(target_folder)) {
     say_path_not_found(streams);
-    return say_copied(0, streams);
+    return say_copied(0, true, streams);
   }
   int copied = 0;
   for (const std::string& name : names) {
@@ -203,5 +226,5 @@ void run_copy(const std::vector<std::string>& arguments, const StandardStreams& 
       ++copied;
     }
   }
-  say_copied(copied, streams);
+  return say_copied(copied, copied < static_cast<int>(names.size()), streams);
 }

@@ -14,9 +14,17 @@
 // The stage's redirections apply to all three. A program that cannot be
 // started gets cmd's "is not recognized" message and the line ends there;
 // no line, however malformed, stops the caller.
+//
+// The line's exit status is that of its last stage, as cmd's errorlevel:
+// a built-in's, a program's exit code, 9009 for a program that cannot be
+// started, 1 for a redirection that cannot be opened or a line that cannot
+// be read.
 #ifndef SKINBUILDER_PLATFORM_INTERPRETER_H_
 #define SKINBUILDER_PLATFORM_INTERPRETER_H_
 
-void interpret_command_line(const char* line);
+#include "platform/launcher.h"
+
+// streams are the line's own standard streams (the process's by default).
+int interpret_command_line(const char* line, const StandardStreams& streams = StandardStreams());
 
 #endif  // SKINBUILDER_PLATFORM_INTERPRETER_H_

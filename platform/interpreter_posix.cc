@@ -2,6 +2,7 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -36,12 +37,16 @@ int& stream_slot(StandardStreams& streams, int stream) {
   return stream == 1 ? streams.output : streams.error;
 }
 
-void say_cannot_open(const Redirection& redirection, const StandardStreams& streams) {
+void say_cannot_open(const Redirection& redirection, const StandardStreams& streams, int error) {
   std::string path = find_path(local_path(redirection.target));
   bool folder_there = is_folder(folder_of(path));
-  if (redirection.stream == 0 && folder_there) return say_file_not_found(streams);
-  if (!folder_there) return say_path_not_found(streams);
-  write_text(streams.error, "Access is denied.\n");
+  if (redirection.stream == 0 && folder_there) {
+    say_file_not_found(streams);
+  } else if (!folder_there) {
+    say_path_not_found(streams);
+  } else {
+    write_text(streams.error, std::string(failure_message(error)) + "\n");
+  }
 }
 
 // Applies the redirections in their order, as cmd does. False when a file
@@ -55,7 +60,7 @@ bool redirect(const std::vector<Redirection>& redirections, StandardStreams& str
     }
     int fd = open_target(redirection);
     if (fd < 0) {
-      say_cannot_open(redirection, streams);
+      say_cannot_open(redirection, streams, errno);
       return false;
     }
     opened.fds.push_back(fd);
@@ -75,58 +80,70 @@ std::string program_path(const std::string& word) {
   return path.find('/') == std::string::npos ? path : find_path(path);
 }
 
-void run_program_words(const std::vector<CommandWord>& words, const StandardStreams& streams) {
+// cmd's exit status for a program it cannot start.
+constexpr int kNotRecognized = 9009;
+
+int run_program_words(const std::vector<CommandWord>& words, const StandardStreams& streams) {
   std::vector<std::string> arguments = {program_path(words[0].text)};
   for (size_t i = 1; i < words.size(); ++i) arguments.push_back(program_argument(words[i].text));
   bool image_tool = is_image_tool(words[0].text);
-  int started = image_tool ? run_image_tool(arguments, streams) : run_program(arguments, streams);
-  if (started < 0) {
-    write_text(streams.error, "'" + words[0].typed +
-                                  "' is not recognized as an internal or external command,\n"
-                                  "operable program or batch file.\n");
-  }
+  int status = image_tool ? run_image_tool(arguments, streams) : run_program(arguments, streams);
+  if (status >= 0) return status;
+  write_text(streams.error, "'" + words[0].typed +
+                                "' is not recognized as an internal or external command,\n"
+                                "operable program or batch file.\n");
+  return kNotRecognized;
 }
 
-void run_words(const std::vector<CommandWord>& words, const StandardStreams& streams) {
+int run_words(const std::vector<CommandWord>& words, const StandardStreams& streams) {
   if (Builtin builtin = find_builtin(words[0].text)) {
     std::vector<std::string> arguments;
     for (size_t i = 1; i < words.size(); ++i) arguments.push_back(words[i].text);
     return builtin(arguments, streams);
   }
   std::string image = find_path(local_path(words[0].text));
-  if (names_png(image) && is_file(image)) return open_image(image.c_str());
-  run_program_words(words, streams);
+  if (names_png(image) && is_file(image)) {
+    open_image(image.c_str());
+    return 0;
+  }
+  return run_program_words(words, streams);
 }
 
-void run_stage(const CommandStage& stage, const StandardStreams& piped) {
+int run_stage(const CommandStage& stage, const StandardStreams& piped) {
   StandardStreams streams = piped;
   OpenedFiles opened;
-  if (!redirect(stage.redirections, streams, opened)) return;
-  if (!stage.words.empty()) run_words(stage.words, streams);
+  if (!redirect(stage.redirections, streams, opened)) return 1;
+  return stage.words.empty() ? 0 : run_words(stage.words, streams);
 }
 
 // Stages run one after the other; each one's output is kept in a scratch
-// file that the next one reads from its start.
-void run_pipe(const std::vector<CommandStage>& stages) {
-  int input = 0;
+// file that the next one reads from its start. The pipe's status is its
+// last stage's, as in cmd.
+int run_pipe(const std::vector<CommandStage>& stages, const StandardStreams& outer) {
+  int input = outer.input;
+  int status = 0;
   for (size_t i = 0; i < stages.size(); ++i) {
     bool last = i + 1 == stages.size();
-    int output = last ? 1 : make_scratch_file();
-    StandardStreams streams;
+    int output = last ? outer.output : make_scratch_file();
+    StandardStreams streams = outer;
     streams.input = input;
     streams.output = output >= 0 ? output : open("/dev/null", O_WRONLY | O_CLOEXEC);
-    run_stage(stages[i], streams);
-    if (input != 0) close(input);
-    input = last ? 0 : streams.output;
-    if (input != 0) lseek(input, 0, SEEK_SET);
+    status = run_stage(stages[i], streams);
+    if (input != outer.input) close(input);
+    input = last ? outer.input : streams.output;
+    if (input != outer.input) lseek(input, 0, SEEK_SET);
   }
+  return status;
 }
 
 }  // namespace
 
-void interpret_command_line(const char* line) {
-  if (line == nullptr) return;
+int interpret_command_line(const char* line, const StandardStreams& streams) {
+  if (line == nullptr) return 1;
   CommandLine parsed = parse_command_line(line);
-  if (!parsed.error.empty()) return write_text(2, parsed.error + "\n");
-  run_pipe(parsed.stages);
+  if (!parsed.error.empty()) {
+    write_text(streams.error, parsed.error + "\n");
+    return 1;
+  }
+  return run_pipe(parsed.stages, streams);
 }

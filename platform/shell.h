@@ -19,6 +19,8 @@
 #ifndef SKINBUILDER_PLATFORM_SHELL_H_
 #define SKINBUILDER_PLATFORM_SHELL_H_
 
-void run_shell_line(const char* line);
+// Returns the line's exit status: cmd's errorlevel on Windows, the built-in
+// interpreter's (which follows it) elsewhere.
+int run_shell_line(const char* line);
 
 #endif  // SKINBUILDER_PLATFORM_SHELL_H_

@@ -1,6 +1,6 @@
 #include "platform/interpreter.h"
 #include "platform/shell.h"
 
-void run_shell_line(const char* line) {
-  interpret_command_line(line);
+int run_shell_line(const char* line) {
+  return interpret_command_line(line);
 }

@@ -56,13 +56,14 @@ bool is_cls_without_console(const char* line) {
 
 }  // namespace
 
-// cmd.exe runs every other line; its exit status is not used.
-void run_shell_line(const char* line) {
-  if (is_cls_without_console(line)) return;
+// cmd.exe runs every other line; system() gives back cmd's exit status,
+// which is that of the line's last command.
+int run_shell_line(const char* line) {
+  if (is_cls_without_console(line)) return 0;
   std::string image = image_path_of(line);
   if (!image.empty()) {
     open_image(image.c_str());
-    return;
+    return 0;
   }
-  std::system(line);
+  return std::system(line);
 }

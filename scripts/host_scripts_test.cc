@@ -15,9 +15,9 @@ namespace fs = std::filesystem;
 
 // Records the line and runs it (cmd runs it on Windows), so that the step
 // has real files to work on.
-void record_and_run(const char* line) {
+int record_and_run(const char* line) {
   record_command(line);
-  run_shell_line(line);
+  return run_shell_line(line);
 }
 
 TEST(HostScriptsTest, TwoScriptsDifferOnlyInTheirHostValues) {

@@ -19,7 +19,7 @@
 // The lines kept by record_command, the runner that keeps every command line
 // instead of running it.
 std::vector<std::string>& recorded_commands();
-void record_command(const char* line);
+int record_command(const char* line);
 
 // Swaps in a runner (record_command unless told otherwise) with an empty
 // record, and puts the previous runner back when it goes.
@@ -175,7 +175,6 @@ struct WizardRun {
 // closed after it. A run that outlives limit_seconds is killed, so a dialogue
 // that waits forever fails instead of hanging.
 WizardRun run_wizard_in(const std::string& folder, const std::string& input,
-                        int limit_seconds = 300,
-                        ErrorOutput errors = ErrorOutput::kInterleaved);
+                        int limit_seconds = 300, ErrorOutput errors = ErrorOutput::kInterleaved);
 
 #endif  // SKINBUILDER_TESTS_TEST_SUPPORT_H_
