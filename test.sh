@@ -6,13 +6,17 @@
 #                         UndefinedBehaviorSanitizer, in build-sanitize/
 #   ./test.sh --windows   cross-builds the Windows programs and runs their
 #                         tests under Wine, in build-windows/
+#   ./test.sh --package   makes the two downloads (tools/package.sh) and
+#                         checks that each runs as it is, the Windows one
+#                         under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
 case "${1:-}" in
   "") ;;
   --sanitize) exec tools/test_sanitized.sh ;;
   --windows) exec tools/test_windows.sh ;;
-  *) echo "usage: ./test.sh [--sanitize | --windows]" >&2; exit 2 ;;
+  --package) exec tools/test_package.sh ;;
+  *) echo "usage: ./test.sh [--sanitize | --windows | --package]" >&2; exit 2 ;;
 esac
 . tools/prepare.sh
 install_missing_packages

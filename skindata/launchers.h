@@ -1,4 +1,5 @@
-// The image tools of the skindata folder: small shell launchers.
+// The image tools of the skindata folder: small shell launchers, or for a
+// skindata that goes to Windows, small cmd scripts.
 //
 // The skin builder calls its two image tools as skindata/mogrify and
 // skindata/identify. Each launcher runs the system's ImageMagick: IM 7's
@@ -8,6 +9,14 @@
 // looked up when the folder is generated, because a search in the shell
 // costs more than many a small image command. Arguments go through
 // unchanged; ImageMagick expands the quoted wildcards itself.
+//
+// On Windows the builder's ".\skindata\mogrify" reaches mogrify.cmd through
+// PATHEXT. The scripts run ImageMagick 7 ("magick mogrify", with the same
+// options as the shell launchers), whose installer puts it on PATH or at
+// least in its folder under Program Files; they look for it at every run,
+// since the folder is drawn on another machine. Without it they print the
+// one line the builder's own start-up check prints and exit with cmd's
+// "not found" status, 9009.
 #ifndef SKINBUILDER_SKINDATA_LAUNCHERS_H_
 #define SKINBUILDER_SKINDATA_LAUNCHERS_H_
 
@@ -21,8 +30,15 @@ std::string find_image_tool(const std::string& tool, const std::string& skip_dir
 // The script text for tool "mogrify" or "identify": found (as given by
 // find_image_tool) when it is there, else a search of PATH at run time.
 std::string launcher_text(const std::string& tool, const std::string& found);
-// Writes both launchers into dir, executable (mode 755). Throws
+// The line a Windows launcher prints when it finds no ImageMagick 7.
+extern const char kImageMagick7Needed[];
+
+// The cmd script for tool "mogrify" or "identify", lines ending in CR LF.
+std::string windows_launcher_text(const std::string& tool);
+
+// Writes both launchers into dir: the shell launchers, executable (mode
+// 755), or with `windows` mogrify.cmd and identify.cmd. Throws
 // std::runtime_error when a file cannot be written.
-void write_launchers(const std::string& dir);
+void write_launchers(const std::string& dir, bool windows);
 
 #endif  // SKINBUILDER_SKINDATA_LAUNCHERS_H_

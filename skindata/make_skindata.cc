@@ -3,10 +3,13 @@
 //   make-skindata DIR          the full template skin, overlays and previews
 //   make-skindata --small DIR  the same names with small images and few
 //                              frames, for fast tests
+//   make-skindata --windows DIR  (with or without --small) the folder for
+//                              the Windows program: mogrify.cmd and
+//                              identify.cmd instead of the shell launchers
 //
 // DIR receives SkinTemplate (Images and Scripts/Template.txt), the Knobs,
 // LockIcons and AltArp overlays, the five preview images, an empty temp
-// folder and the mogrify and identify launchers. The output is the same,
+// folder and the mogrify and identify launchers (skindata/launchers.h). The output is the same,
 // byte for byte, on every run. Exit status 0 on success, 1 when a file
 // cannot be written, 2 on a usage error.
 #include <algorithm>
@@ -28,6 +31,7 @@ namespace {
 
 struct Options {
   bool small = false;
+  bool windows = false;
   std::string dir;
 };
 
@@ -36,6 +40,8 @@ bool parse_options(int argc, char** argv, Options& options) {
     std::string arg = argv[i];
     if (arg == "--small") {
       options.small = true;
+    } else if (arg == "--windows") {
+      options.windows = true;
     } else if (options.dir.empty() && !arg.empty() && arg[0] != '-') {
       options.dir = arg;
     } else {
@@ -62,7 +68,7 @@ void generate(const Options& options) {
   run_jobs(options.dir, jobs, worker_count());
   write_text(std::filesystem::path(options.dir) / "SkinTemplate/Scripts/Template.txt",
              template_script_text());
-  write_launchers(options.dir);
+  write_launchers(options.dir, options.windows);
   std::printf("make-skindata: %zu images written to %s\n", jobs.size(), options.dir.c_str());
 }
 
@@ -71,7 +77,7 @@ void generate(const Options& options) {
 int main(int argc, char** argv) {
   Options options;
   if (!parse_options(argc, argv, options)) {
-    std::fprintf(stderr, "usage: make-skindata [--small] DIR\n");
+    std::fprintf(stderr, "usage: make-skindata [--small] [--windows] DIR\n");
     return 2;
   }
   try {
