@@ -84,9 +84,15 @@ TEST_F(PresetTest, StrangeFilesAreShownSafelyAndNeverWaitedOn) {
   write_file("Presets/Clear\x1b[2J-v11b5.kvl", "x");
   write_file("Presets/Late-v11b5.kvl", "x");
   ASSERT_EQ("", command_output("mkfifo Presets/Pipe-v11b5.kvl"));
+  ASSERT_EQ("", command_output("ln -s /etc/passwd Presets/Passwd-v11b5.kvl"));
   list_presets(catalog_);
-  ASSERT_EQ(6, catalog_.entry_count);
+  ASSERT_EQ(7, catalog_.entry_count);
   EXPECT_STREQ("PRESET: Clear?[2J", catalog_.entries[4].label);
+  // A link to some other file is listed, but its bytes are no preset.
+  feed("\n");
+  load_preset(catalog_, 7, settings_);
+  EXPECT_EQ(0u, printed().find("Incompatible Preset Version! Passwd-v11b5.kvl was ignored"));
+  EXPECT_EQ(record_bytes(design_settings(kCustomMulti)), record_bytes(settings_));
   fs::remove("Presets/Late-v11b5.kvl");
   ASSERT_EQ("", command_output("mkfifo Presets/Late-v11b5.kvl"));
   feed("\n");
