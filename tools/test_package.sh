@@ -32,6 +32,9 @@ WINDOWS_PACKAGES="g++-mingw-w64-x86-64 wine wine64"
 SCRATCH="$(mktemp -d)"
 FAKE_IMAGEMAGICK=""
 trap 'rm -rf "$SCRATCH" ${FAKE_IMAGEMAGICK:+"$FAKE_IMAGEMAGICK"}' EXIT
+# A command that fails outside a check still says where.
+set -E
+trap 'echo "FAILED: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 # The Windows tests' prefix when it is there, else one of our own; Wine's
 # messages are off and a new prefix installs neither Mono nor Gecko.
@@ -239,7 +242,7 @@ check_windows_build() {
 
 start_wine() {
   mkdir -p "$WINEPREFIX"
-  wineboot --init >"$SCRATCH/wineboot.log" 2>&1
+  wineboot --init >"$SCRATCH/wineboot.log" 2>&1 || { cat "$SCRATCH/wineboot.log"; fail "Wine did not start"; }
   wineserver --wait
   step_done "Wine started"
 }
