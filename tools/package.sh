@@ -27,8 +27,8 @@ DIST="$PWD/dist"
 # The Linux program and make-skindata. GoogleTest is made unfindable, so a
 # build that looked for it would fail here.
 build_linux() {
-  cmake -S . -B "$PACKAGE_BUILD/linux" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DSKINBUILDER_IMAGE_LIBRARY=OFF \
+  cmake -S . -B "$PACKAGE_BUILD/linux" --no-warn-unused-cli -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_TESTING=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DSKINBUILDER_IMAGE_LIBRARY=OFF \
     -DSKINBUILDER_STATIC=ON >/dev/null
   cmake --build "$PACKAGE_BUILD/linux" -j"$(nproc)" --target skinbuilder make-skindata
 }
