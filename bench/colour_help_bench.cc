@@ -9,7 +9,9 @@
 // that second preview says "Colours read well.". Separately, the colour
 // help alone (the asked-and-shown lines and the colours to try, with their
 // confirmations by the image tool) is timed on the first preview's
-// measurements: that is the time the help adds to a preview.
+// measurements: that is the time the help adds to a preview. Times are
+// given over the palettes that fail; a palette that reads well runs no
+// command of the help. The tool's share is timed at the command runner.
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "assembly/commands.h"
 #include "color/colour_help.h"
 #include "color/colour_metrics.h"
 #include "color/modulation.h"
@@ -135,16 +138,47 @@ ReadabilityColours measured_by_preview(const SkinSettings& settings) {
   return colours;
 }
 
-double help_milliseconds(const SkinSettings& settings) {
+double since(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
+}
+
+// The commands the help runs, counted and timed on their way to the system.
+struct ToolTime {
+  int commands = 0;
+  double milliseconds = 0.0;
+} tool_time;
+CommandRunner system_runner = nullptr;
+
+int timed_command(const char* line) {
+  auto start = std::chrono::steady_clock::now();
+  set_command_runner(system_runner);
+  int status = run_command(line);
+  set_command_runner(timed_command);
+  ++tool_time.commands;
+  tool_time.milliseconds += since(start);
+  return status;
+}
+
+struct HelpCost {
+  double milliseconds, tool_milliseconds;
+  int commands;
+};
+
+// The help alone, on the measurements of the preview just made.
+HelpCost help_cost(const SkinSettings& settings) {
   ReadabilityColours colours = measured_by_preview(settings);
+  tool_time = ToolTime{};
+  system_runner = set_command_runner(timed_command);
   auto start = std::chrono::steady_clock::now();
   captured([&] {
     TemplateColour template_colour = {};
     print_asked_and_shown(settings, colours, template_colour);
     add_colour_help(settings, colours, template_colour);
   });
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-      .count();
+  double total = since(start);
+  set_command_runner(system_runner);
+  return {total, tool_time.milliseconds, tool_time.commands};
 }
 
 double percentile(std::vector<double> values, double fraction) {
@@ -156,8 +190,9 @@ double percentile(std::vector<double> values, double fraction) {
 
 struct Totals {
   int failing = 0, fixed = 0, none_passes = 0, unconfirmed = 0, adjusted_failing = 0,
-      adjusted_fixed = 0;
-  std::vector<double> section_distances, selection_distances, help_ms, preview_ms;
+      adjusted_fixed = 0, failing_sections = 0, help_commands = 0;
+  std::vector<double> section_distances, shown_distances, selection_distances;
+  std::vector<double> preview_ms, help_ms, tool_ms, search_ms;  // palettes that fail
   std::vector<std::string> not_fixed;
 };
 
@@ -185,20 +220,37 @@ void type_tried(const Tried& tried, SkinSettings& settings, Totals& totals) {
   compute_modulation(settings);
 }
 
+// How far each section colour to try lies from what the skin showed.
+void note_moves(const ReadabilityColours& before, const Tried& tried, Totals& totals) {
+  for (int n = 1; n <= 4; ++n) {
+    totals.failing_sections += section_colour_fails(before, n);
+    if (tried.section[n - 1] && before.sections[n - 1].measured) {
+      totals.shown_distances.push_back(
+          distance(before.sections[n - 1].colour, tried.colour[n - 1]));
+    }
+  }
+}
+
 void run_palette(std::mt19937& random, int index, Totals& totals) {
   SkinSettings settings = random_palette(random, index);
   auto start = std::chrono::steady_clock::now();
   std::string first = captured([&] { make_preview(settings); });
-  totals.preview_ms.push_back(
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  totals.help_ms.push_back(help_milliseconds(settings));
+  double preview = since(start);
+  HelpCost cost = help_cost(settings);
   if (first.find("Colours read well.") != std::string::npos) return;
+  totals.preview_ms.push_back(preview);
+  totals.help_ms.push_back(cost.milliseconds);
+  totals.tool_ms.push_back(cost.tool_milliseconds);
+  totals.search_ms.push_back(cost.milliseconds - cost.tool_milliseconds);
+  totals.help_commands += cost.commands;
   bool adjusted = settings.global_adjust == 2;
   ++totals.failing;
   totals.adjusted_failing += adjusted;
   totals.none_passes += first.find("no colour the skin can show") != std::string::npos;
   totals.unconfirmed += first.find("could be confirmed") != std::string::npos;
-  type_tried(colours_to_try(first), settings, totals);
+  Tried tried = colours_to_try(first);
+  note_moves(measured_by_preview(settings), tried, totals);
+  type_tried(tried, settings, totals);
   std::string second = captured([&] { make_preview(settings); });
   if (second.find("Colours read well.") != std::string::npos) {
     ++totals.fixed;
@@ -209,35 +261,44 @@ void run_palette(std::mt19937& random, int index, Totals& totals) {
   }
 }
 
+void print_distances(const char* what, const std::vector<double>& distances) {
+  std::printf("%s: median %.1f, 90th percentile %.1f\n", what, percentile(distances, 0.5),
+              percentile(distances, 0.9));
+}
+
+void print_totals(const Totals& t) {
+  std::printf("palettes: %d (%d with global adjustments)\n", kPalettes, kPalettes / 4);
+  std::printf("failing at the preview: %d (%d with global adjustments)\n", t.failing,
+              t.adjusted_failing);
+  std::printf("fixed by typing their colours to try: %d of %d (%d of %d with global adjustments)\n",
+              t.fixed, t.failing, t.adjusted_fixed, t.adjusted_failing);
+  std::printf("palettes with a line where no colour passes: %d; with one not confirmed: %d\n",
+              t.none_passes, t.unconfirmed);
+  std::printf("section colours to try: %zu (for %d failing section colours)\n",
+              t.section_distances.size(), t.failing_sections);
+  print_distances("  CIEDE2000 from the colour asked for", t.section_distances);
+  print_distances("  CIEDE2000 from the colour the skin showed instead", t.shown_distances);
+  std::printf("selection colours to try: %zu\n", t.selection_distances.size());
+  print_distances("  CIEDE2000 from the selection asked for", t.selection_distances);
+  std::printf("failing palettes: preview with the help, median %.0f ms\n",
+              percentile(t.preview_ms, 0.5));
+  std::printf(
+      "time the help adds to a preview: median %.1f ms, 90th percentile %.1f ms, max %.1f ms\n",
+      percentile(t.help_ms, 0.5), percentile(t.help_ms, 0.9), percentile(t.help_ms, 1.0));
+  std::printf("  in the image tool (%d commands, %.1f per failing palette): median %.1f ms\n",
+              t.help_commands, t.failing > 0 ? double(t.help_commands) / t.failing : 0.0,
+              percentile(t.tool_ms, 0.5));
+  std::printf("  in the program (search, listings): median %.1f ms, max %.1f ms\n",
+              percentile(t.search_ms, 0.5), percentile(t.search_ms, 1.0));
+}
+
 }  // namespace
 
 int main() {
   std::mt19937 random(17);
   Totals totals;
   for (int index = 0; index < kPalettes; ++index) run_palette(random, index, totals);
-  std::printf("palettes: %d (%d with global adjustments)\n", kPalettes, kPalettes / 4);
-  std::printf("failing at the preview: %d (%d with global adjustments)\n", totals.failing,
-              totals.adjusted_failing);
-  std::printf("fixed by typing their colours to try: %d of %d (%d of %d with global adjustments)\n",
-              totals.fixed, totals.failing, totals.adjusted_fixed, totals.adjusted_failing);
-  std::printf("palettes with a line where no colour passes: %d; with one not confirmed: %d\n",
-              totals.none_passes, totals.unconfirmed);
-  std::printf(
-      "section colours to try: %zu, CIEDE2000 from the asked colour: median %.1f, 90th "
-      "percentile %.1f\n",
-      totals.section_distances.size(), percentile(totals.section_distances, 0.5),
-      percentile(totals.section_distances, 0.9));
-  std::printf(
-      "selection colours to try: %zu, CIEDE2000 from the asked colour: median %.1f, 90th "
-      "percentile %.1f\n",
-      totals.selection_distances.size(), percentile(totals.selection_distances, 0.5),
-      percentile(totals.selection_distances, 0.9));
-  std::printf("preview with the help: median %.0f ms\n", percentile(totals.preview_ms, 0.5));
-  std::printf(
-      "time the help adds to a preview: median %.1f ms, 90th percentile %.1f ms, max %.1f "
-      "ms\n",
-      percentile(totals.help_ms, 0.5), percentile(totals.help_ms, 0.9),
-      percentile(totals.help_ms, 1.0));
+  print_totals(totals);
   for (const std::string& text : totals.not_fixed) std::fprintf(stderr, "%s\n", text.c_str());
   return 0;
 }
