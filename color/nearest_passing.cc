@@ -153,7 +153,9 @@ void exhaustive_search(const Search& s, Scored& clear, Scored& any) {
 }
 
 // Finer hues and saturations around the best, then single steps of the
-// typed amounts while they bring the colour nearer.
+// typed amounts while they bring the colour nearer. Every colour tried keeps
+// the template's brightness, so that without global adjustments the colour
+// to type is the colour the skin will show.
 Scored refine(const Search& s, Scored best, bool keep_clear) {
   double hue, saturation;
   hue_and_saturation(best.typed, hue, saturation);
@@ -168,7 +170,8 @@ Scored refine(const Search& s, Scored best, bool keep_clear) {
     for (int step = 0; step < 27; ++step) {
       Rgb t = {centre.typed.red + step % 3 - 1, centre.typed.green + step / 3 % 3 - 1,
                centre.typed.blue + step / 9 - 1};
-      if (t.red < 0 || t.green < 0 || t.blue < 0 || t.red > 255 || t.green > 255 || t.blue > 255)
+      if (t.red < 0 || t.green < 0 || t.blue < 0 ||
+          std::max({t.red, t.green, t.blue}) != s.brightness)
         continue;
       Scored candidate = score(s, t, keep_clear);
       if (candidate.distance < best.distance) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tests/test_support.h"
@@ -46,6 +47,7 @@ TEST(NearestPassingTest, FindsThePassingColourNearestTheAskedOne) {
     EXPECT_EQ(text_of(find.predicted), text_of(again));
     // Asking for the colour to try gets about it: the images' brightness is its own.
     EXPECT_LT(distance(find.typed, find.predicted), 1.5) << text_of(find.typed);
+    EXPECT_EQ(238, std::max({find.typed.red, find.typed.green, find.typed.blue}));
     double found = distance(colour, find.predicted);
     for (int channel = 0; channel < 3; ++channel) {
       for (int a = 0; a <= 238; a += 4) {
