@@ -18,18 +18,23 @@ int clamped(int amount) {
   return amount < 0 ? 0 : (amount > 255 ? 255 : amount);
 }
 
+// A section's amounts as typed, beyond 0..255 too: the commands are made
+// from them as they are.
+Rgb typed_colour(const SkinSettings& settings, int section) {
+  const SectionColor& colour = section_color(settings, section);
+  return {colour.red, colour.green, colour.blue};
+}
+
 // Whether the measured sections are what the model predicts from a
-// template colour for the colours asked.
+// template colour for the colours typed.
 bool fits_measurements(const SkinSettings& settings, const ReadabilityColours& colours,
                        Rgb template_guess) {
   SkinLook look = skin_look_of(settings, template_guess);
-  Rgb asked[4];
-  asked_colours(settings, asked);
   int compared = 0;
   for (int n = 1; n <= colours.section_count; ++n) {
     const SampledColour& shown = colours.sections[n - 1];
     if (!shown.measured) continue;
-    Rgb predicted = predicted_colour(look, asked[n - 1]);
+    Rgb predicted = predicted_colour(look, typed_colour(settings, n));
     if (predicted.red != shown.colour.red || predicted.green != shown.colour.green ||
         predicted.blue != shown.colour.blue)
       return false;
@@ -96,19 +101,20 @@ void add_global_reasons(const SkinSettings& settings, Reasons& reasons) {
 // alone moves it noticeably (or when the template cannot be measured to
 // tell), each global adjustment made, and the advanced options when the
 // tool's result lies noticeably off the model's.
-Reasons reasons_for(const SkinSettings& settings, Rgb asked, Rgb shown,
+Reasons reasons_for(const SkinSettings& settings, int section, Rgb asked, Rgb shown,
                     const SampledColour& template_sample) {
   Reasons reasons = {{}, 0};
   SkinLook look = skin_look_of(settings, template_sample.colour);
+  Rgb typed = typed_colour(settings, section);
   bool adjusted = look.adjusted;
   look.adjusted = false;
-  if (!template_sample.measured || distance(asked, predicted_colour(look, asked)) >= kNoticeable)
+  if (!template_sample.measured || distance(asked, predicted_colour(look, typed)) >= kNoticeable)
     add(reasons, "images keep their own brightness");
   if (!adjusted) return reasons;
   add_global_reasons(settings, reasons);
   look.adjusted = true;
   if (template_sample.measured && !blank(settings.advanced_options) &&
-      distance(predicted_colour(look, asked), shown) >= kNoticeable)
+      distance(predicted_colour(look, typed), shown) >= kNoticeable)
     add(reasons, "the advanced options change colours too");
   return reasons;
 }
@@ -159,7 +165,7 @@ void print_asked_and_shown(const SkinSettings& settings, const ReadabilityColour
   for (int n = 1; n <= colours.section_count; ++n) {
     const SampledColour& shown = colours.sections[n - 1];
     if (!shown.measured || distance(asked[n - 1], shown.colour) < kAskedDistance) continue;
-    Reasons reasons = reasons_for(settings, asked[n - 1], shown.colour,
+    Reasons reasons = reasons_for(settings, n, asked[n - 1], shown.colour,
                                   template_sample(settings, colours, template_colour));
     print_asked_line(report_section_name(colours, n), asked[n - 1], shown.colour, reasons);
   }

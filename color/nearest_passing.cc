@@ -285,8 +285,7 @@ void help_selection(PaletteWork& w) {
   }
   Rgb moved;
   bool found = nearest_distinct_selection(w.colours.selection, shown, count, moved);
-  bool stays = found && moved.red == w.colours.selection.red &&
-               moved.green == w.colours.selection.green && moved.blue == w.colours.selection.blue;
+  bool stays = found && same(moved, w.colours.selection);
   for (int n = 1; n <= w.colours.section_count; ++n) {
     SectionHelp& help = w.colours.help[n - 1];
     if (!found) {
