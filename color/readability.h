@@ -11,7 +11,9 @@
 // - the typed selection colour against the section colour, a CIEDE2000
 //   distance of at least 10 (the selection is drawn over section colours).
 // A colour that could not be measured leaves its checks out, with one line
-// saying so; no colour is ever guessed for it.
+// saying so; no colour is ever guessed for it. A problem line ends with the
+// help worked out for it (color/colour_help.h), when there is any: a colour
+// to try, or why there is none.
 #ifndef SKINBUILDER_COLOR_READABILITY_H_
 #define SKINBUILDER_COLOR_READABILITY_H_
 
