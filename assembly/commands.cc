@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/interruption.h"
 #include "platform/shell.h"
 
 namespace {
@@ -70,6 +71,8 @@ int run_command(const char* line) {
   std::fflush(stdout);
   int status = current_runner != nullptr ? current_runner(line) : run_shell_line(line);
   std::fflush(stdout);
+  // A Ctrl-C during the command ended it; the program stops here.
+  handle_interruption();
   return status;
 }
 

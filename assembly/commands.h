@@ -43,6 +43,16 @@ void format_command(char* buffer, const char* format, ...) SKINBUILDER_PRINTF(2,
 // (a command that did not fit) runs nothing and counts as failed (-1).
 int run_command(const char* line);
 
+// How many commands of a pass ran, and how many of them failed.
+struct CommandTally {
+  int run = 0;
+  int failed = 0;
+  void count(int status) {
+    ++run;
+    if (status != 0) ++failed;
+  }
+};
+
 // The seam between composing and running: the function that receives every
 // line and gives its exit status. Returns the previous runner; nullptr
 // restores the system's one.

@@ -126,6 +126,18 @@ void clone_files(const FileClone& clone, const char* skin_name) {
 
 }  // namespace
 
+std::string style_overlay_images(StyleGroup group, int32_t number) {
+  const char* folder = style_folder(group, number);
+  if (folder == nullptr) return std::string();
+  return std::string(".\\skindata\\") + style_base(group) + "\\" + folder + "\\Images";
+}
+
+std::string retagged(const char* name, const char* tag) {
+  char buffer[kCommandBufferSize];
+  retag(buffer, name, tag);
+  return buffer;
+}
+
 void copy_style_overlay(StyleGroup group, int32_t number, const char* skin_name) {
   const char* folder = style_folder(group, number);
   if (folder == nullptr) return;

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "settings/skin_settings.h"
 
@@ -51,6 +52,14 @@ extern const char* const kArpIconStyleFolders[kArpIconStyleCount];
 // over the skin's Images folder. Numbers outside the table and the rows
 // without a folder copy nothing.
 void copy_style_overlay(StyleGroup group, int32_t number, const char* skin_name);
+
+// The Images folder that copy_style_overlay copies, in the command
+// interpreter's form (".\skindata\Knobs\Massive X Style\Images"), or
+// empty when that style copies nothing.
+std::string style_overlay_images(StyleGroup group, int32_t number);
+
+// The name a clone gives: the first "CS1" of name becomes tag.
+std::string retagged(const char* name, const char* tag);
 
 // Prints the clearing message, removes any folder of that name and copies
 // the template skin into a fresh one.

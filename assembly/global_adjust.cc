@@ -75,21 +75,24 @@ const char* const kAdjustListB[kAdjustListBCount] = {
 
 namespace {
 
-void adjust_pattern(const char* pattern, const SkinSettings& settings) {
+int adjust_pattern(const char* pattern, const SkinSettings& settings) {
   char command[kCommandBufferSize];
   format_global_command(command, settings, settings.skin_name, pattern);
-  run_command(command);
+  int status = run_command(command);
   std::printf(".");
+  return status;
 }
 
 }  // namespace
 
-void adjust_skin_globally(const SkinSettings& settings) {
-  if (settings.global_adjust != 2) return;
+CommandTally adjust_skin_globally(const SkinSettings& settings) {
+  CommandTally tally;
+  if (settings.global_adjust != 2) return tally;
   std::printf("Making global adjustments for %s", settings.skin_name);
-  for (const char* pattern : kAdjustListA) adjust_pattern(pattern, settings);
+  for (const char* pattern : kAdjustListA) tally.count(adjust_pattern(pattern, settings));
   if (is_multicolor(settings)) {
-    for (const char* pattern : kAdjustListB) adjust_pattern(pattern, settings);
+    for (const char* pattern : kAdjustListB) tally.count(adjust_pattern(pattern, settings));
   }
   std::printf("Done.\n");
+  return tally;
 }

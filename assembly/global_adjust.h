@@ -11,6 +11,7 @@
 
 #include <cstddef>
 
+#include "assembly/commands.h"
 #include "settings/skin_settings.h"
 
 constexpr size_t kAdjustListACount = 34;
@@ -20,7 +21,7 @@ extern const char* const kAdjustListB[kAdjustListBCount];
 
 // Runs the pass when global_adjust is 2 (nothing at all otherwise), with
 // its progress line: "Making global adjustments for NAME", a dot per row,
-// "Done.".
-void adjust_skin_globally(const SkinSettings& settings);
+// "Done.". Returns how many of its commands ran and failed.
+CommandTally adjust_skin_globally(const SkinSettings& settings);
 
 #endif  // SKINBUILDER_ASSEMBLY_GLOBAL_ADJUST_H_

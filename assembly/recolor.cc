@@ -90,23 +90,26 @@ namespace {
 // line holds 33 dots for a single-colour skin and 71 for a multicolour one.
 constexpr size_t kUndottedTail = 2;
 
-void recolor_row(const RecolorRow& row, const SkinSettings& settings, bool dot) {
+int recolor_row(const RecolorRow& row, const SkinSettings& settings, bool dot) {
   char command[kCommandBufferSize];
   format_section_command(command, section_color(settings, row.section), settings.skin_name,
                          row.pattern);
-  run_command(command);
+  int status = run_command(command);
   if (dot) std::printf(".");
+  return status;
 }
 
 }  // namespace
 
-void recolor_skin(const SkinSettings& settings) {
+CommandTally recolor_skin(const SkinSettings& settings) {
+  CommandTally tally;
   std::printf("Modifying colors for %s.", settings.skin_name);
   for (size_t i = 0; i < kRecolorGroupACount; ++i) {
-    recolor_row(kRecolorGroupA[i], settings, i < kRecolorGroupACount - kUndottedTail);
+    tally.count(recolor_row(kRecolorGroupA[i], settings, i < kRecolorGroupACount - kUndottedTail));
   }
   if (is_multicolor(settings)) {
-    for (const RecolorRow& row : kRecolorGroupB) recolor_row(row, settings, true);
+    for (const RecolorRow& row : kRecolorGroupB) tally.count(recolor_row(row, settings, true));
   }
   std::printf("Done.\n");
+  return tally;
 }

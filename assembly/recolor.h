@@ -12,6 +12,7 @@
 
 #include <cstddef>
 
+#include "assembly/commands.h"
 #include "settings/skin_settings.h"
 
 struct RecolorRow {
@@ -26,6 +27,7 @@ extern const RecolorRow kRecolorGroupB[kRecolorGroupBCount];
 
 // Runs the pass with its progress line: "Modifying colors for NAME.", one
 // dot per finished row (the two pane rows of group A excepted), "Done.".
-void recolor_skin(const SkinSettings& settings);
+// Returns how many of its commands ran and failed.
+CommandTally recolor_skin(const SkinSettings& settings);
 
 #endif  // SKINBUILDER_ASSEMBLY_RECOLOR_H_

@@ -1,9 +1,10 @@
 // The whole question sequence over any answer stream, in this process: the
 // wizard runs from its design menu to its last wait with every command line
-// recorded, in a working folder that has neither skindata nor Presets. The
-// run must end with 0, its lines must keep to the skin folder and
-// skindata\temp, and the folder must still be empty afterwards (the wizard's
-// own file writes, the scripts and the preset, have nowhere to go). Running
+// recorded, in a working folder that has no Presets and of skindata only
+// the temp folder (for the build lock). The run must end with 0 or 1, its
+// lines must keep to the skin folder and skindata\temp, and the folder must
+// hold nothing new afterwards but the lock (the wizard's own file writes,
+// the scripts and the preset, have nowhere to go). Running
 // it again and again in one process also checks that each run starts from
 // a fresh record.
 #include <cstddef>

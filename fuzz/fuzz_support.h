@@ -15,8 +15,9 @@
 #include <string>
 #include <vector>
 
-// Makes a fresh folder under the system's temporary folder the working
-// folder until the process ends (it is removed then), and sends standard
+// Makes a fresh folder under the system's temporary folder, holding only
+// skindata\temp, the working folder until the process ends (it is removed
+// then), and sends standard
 // output to the null device: the wizard prints a great deal and libFuzzer
 // reports on standard error. Returns the folder. Call once, from
 // LLVMFuzzerInitialize.
@@ -26,7 +27,8 @@ std::string enter_scratch_folder(const char* target_name);
 void record_commands();
 std::vector<std::string>& recorded_lines();
 
-// The entries below the working folder, by relative path, sorted.
+// The entries below the working folder, by relative path, sorted, without
+// skindata\temp and the build lock in it.
 std::vector<std::string> working_folder_entries();
 
 // Aborts, printing the line and the reason on standard error, when a
@@ -45,7 +47,7 @@ std::FILE* stream_of(const uint8_t* data, size_t size);
 
 // Runs the whole wizard in-process over the bytes as its answers, the
 // recorder in place of the runner (nothing is written); aborts when it ends
-// with anything but 0 or a recorded line reaches outside the skin.
+// with anything but 0 or 1 or a recorded line reaches outside the skin.
 void run_wizard_over(const uint8_t* answers, size_t size);
 
 #endif  // SKINBUILDER_FUZZ_FUZZ_SUPPORT_H_

@@ -5,7 +5,7 @@
 // The input's first byte gives the length of the preset's name (up to the
 // longest that a file name with the suffix can hold), the bytes after it
 // the name ('/' and NUL, which no file name holds, become '_'), and the rest
-// is the file, of any length. The run must end with 0, keep its lines to the
+// is the file, of any length. The run must end with 0 or 1, keep its lines to the
 // skin folder and skindata\temp, give the image tool numbers only, and
 // leave Presets as it was.
 #include <algorithm>

@@ -15,4 +15,8 @@
 
 std::vector<std::string> list_matching_names(const char* folder, const char* pattern);
 
+// The same, keeping only regular files: no folder, FIFO, device or other
+// special file (a link counts as what it points to).
+std::vector<std::string> list_matching_files(const char* folder, const char* pattern);
+
 #endif  // SKINBUILDER_PLATFORM_FOLDER_LISTING_H_

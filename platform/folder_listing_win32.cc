@@ -3,6 +3,7 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include "platform/regular_file.h"
 #include "platform/wildcard.h"
 
 // FindFirstFileA also matches a pattern against the short 8.3 names (so that
@@ -21,5 +22,15 @@ std::vector<std::string> list_matching_names(const char* folder, const char* pat
     if (name != "." && name != ".." && wildcard_match(pattern, name)) names.push_back(name);
   } while (FindNextFileA(search, &found));
   FindClose(search);
+  return names;
+}
+
+std::vector<std::string> list_matching_files(const char* folder, const char* pattern) {
+  std::string prefix = folder;
+  if (!prefix.empty() && prefix.back() != '\\' && prefix.back() != '/') prefix += '\\';
+  std::vector<std::string> names;
+  for (const std::string& name : list_matching_names(folder, pattern)) {
+    if (is_regular_file((prefix + name).c_str())) names.push_back(name);
+  }
   return names;
 }

@@ -198,4 +198,39 @@ TEST_F(InterpreterTest, ClsAndImagesShowNothingWithoutATerminal) {
             not_recognized(R"(.\skindata\temp\CS2preview.png)"));
 }
 
+// The build counts on each line's exit status, as cmd's errorlevel gives it.
+TEST_F(InterpreterTest, EachLineGivesItsExitStatus) {
+  write_file("tool", "#!/bin/sh\nexit \"$1\"\n");
+  chmod("tool", 0755);
+  write_file("skin/Images/a.png", "png");
+  struct Case {
+    const char* line;
+    bool succeeds;
+  } cases[] = {
+      {".\\tool 0", true},
+      {".\\tool 3", false},
+      {".\\tool 0 | findstr x", false},  // a pipe's status is its last stage's
+      {".\\tool 3 | findstr #", false},
+      {".\\missing -version >NUL 2>NUL", false},
+      {"xcopy /y /q /e \".\\skin\" \".\\copy\\\" >NUL", true},
+      {"xcopy /y /q \".\\skin\\Images\\none*\"  \".\\skin\\Images\\x*\" >NUL 2>NUL", false},
+      {"copy /y .\\skin\\Images\\a.png .\\skin\\Images\\b.png >NUL", true},
+      {"copy /y .\\skin\\Images\\z.png .\\skin\\Images\\b.png >NUL 2>NUL", false},
+      {"ren \".\\skin\\Images\\b*.png\"  \"c*.png\" >NUL", true},
+      {"del \".\\skin\\Images\\none.png\" 2>NUL", false},
+      {".\\tool 0 > .\\nowhere\\file.txt 2>NUL", false},  // the output cannot be opened
+      {"rmdir /S /Q \".\\copy\" 1>NUL 2>NUL", true},
+  };
+  for (const Case& c : cases) {
+    int status = -1;
+    stdout_of([&] { status = interpret_command_line(c.line); });
+    EXPECT_EQ(c.succeeds, status == 0) << c.line << " gave " << status;
+  }
+  int status = -1;
+  testing::internal::CaptureStderr();
+  status = interpret_command_line(".\\missing");
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(9009, status);  // cmd's status for a program it cannot start
+}
+
 }  // namespace

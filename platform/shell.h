@@ -19,6 +19,14 @@
 #ifndef SKINBUILDER_PLATFORM_SHELL_H_
 #define SKINBUILDER_PLATFORM_SHELL_H_
 
+// While a log file is set, what the command lines write to their standard
+// error (the tools' and the interpreter's own messages) goes to the end of
+// that file instead of the console: the program then reports failures
+// itself, once, and the details stay there for whoever wants them. The
+// first command after setting it starts the file afresh; nullptr sends
+// the messages to the console again. path is in the local form.
+void send_command_errors_to(const char* path);
+
 // Returns the line's exit status: cmd's errorlevel on Windows, the built-in
 // interpreter's (which follows it) elsewhere.
 int run_shell_line(const char* line);

@@ -33,8 +33,10 @@ void measure_sample_into(const SampleRow& row, const char* skin_name, const char
 }
 
 void measure_greys(const char* skin_name) {
-  measure_sample(kSamples[0], skin_name, kFixedLightGray, measured_greys.light_gray);
-  measure_sample(kSamples[1], skin_name, kFixedMiddleGray, measured_greys.middle_gray);
+  measure_sample_into(kSamples[0], skin_name, kFixedLightGray, measured_greys.light_gray,
+                      measured_skin.light_gray);
+  measure_sample_into(kSamples[1], skin_name, kFixedMiddleGray, measured_greys.middle_gray,
+                      measured_skin.middle_gray);
   measure_sample_into(kSamples[2], skin_name, kFixedDarkGray, measured_greys.dark_gray,
                       measured_skin.dark_gray);
 }
@@ -112,4 +114,17 @@ void customize_scripts(const SkinSettings& settings) {
     for (int section = 2; section <= 4; ++section) measure_section(settings, section, slot);
   }
   customize_host_scripts(settings.skin_name);
+}
+
+int colours_not_measured(const SkinSettings& settings) {
+  int missing = 0;
+  int sections = is_multicolor(settings) ? 4 : 1;
+  for (int n = 0; n < sections; ++n) missing += measured_skin.sections[n].measured ? 0 : 1;
+  if (settings.global_adjust == 2) {
+    for (const MeasuredSample* grey :
+         {&measured_skin.light_gray, &measured_skin.middle_gray, &measured_skin.dark_gray}) {
+      missing += grey->measured ? 0 : 1;
+    }
+  }
+  return missing;
 }

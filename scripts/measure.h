@@ -92,9 +92,16 @@ struct MeasuredSample {
 };
 struct MeasuredSkin {
   MeasuredSample sections[4];  // CS1 .. CS4
-  MeasuredSample dark_gray;    // only measured with global adjustments
+  MeasuredSample light_gray;   // the greys: only measured with global adjustments
+  MeasuredSample middle_gray;
+  MeasuredSample dark_gray;
 };
 extern MeasuredSkin measured_skin;
+
+// How many of the colours the last run of the stage should have measured
+// (the design's sections, and the greys with global adjustments) had to
+// take a stand-in instead.
+int colours_not_measured(const SkinSettings& settings);
 
 // The stage: greys when global_adjust is 2, then CS1 and, for multicolour
 // designs, CS2 to CS4, each followed by its template script pass; then the

@@ -1,5 +1,8 @@
 #include "settings/presets.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,6 +11,7 @@
 #include "assembly/commands.h"
 #include "platform/folder_listing.h"
 #include "platform/native_path.h"
+#include "platform/regular_file.h"
 #include "wizard/prompts.h"
 
 const char kPresetSuffix[] = "-v11b5.kvl";
@@ -34,7 +38,7 @@ void add_preset(PresetCatalog& catalog, const std::string& file_name) {
   size_t suffix = stem.find(kPresetSuffix);
   if (suffix != std::string::npos) stem.erase(suffix);
   char label[sizeof catalog.entries[0].label];
-  format_bounded(label, sizeof label, "PRESET: %s", stem.c_str());
+  format_bounded(label, sizeof label, "PRESET: %s", printable(stem.c_str()).c_str());
   set_entry(catalog.entries[catalog.entry_count], label, stem.c_str());
   ++catalog.entry_count;
 }
@@ -43,11 +47,42 @@ void preset_path(char* path, const char* stem) {
   format_command(path, ".\\Presets\\%s%s", stem, kPresetSuffix);
 }
 
-// A preset that cannot be used leaves the CUSTOM multicolour design, with
-// whatever the file put into the other fields.
+// A preset that cannot be used leaves the CUSTOM multicolour design with
+// its own defaults.
 void fall_back(SkinSettings& settings) {
   settings.design_choice = kCustomMulti;
   apply_design_defaults(settings);
+}
+
+// Sorted by name as people read names: letter case aside, then byte by byte.
+bool comes_before(const std::string& a, const std::string& b) {
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    int x = std::tolower(static_cast<unsigned char>(a[i]));
+    int y = std::tolower(static_cast<unsigned char>(b[i]));
+    if (x != y) return x < y;
+  }
+  return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+// A preset's bytes are taken only when they are a whole record of this
+// version: any other file is not a preset this program wrote.
+bool is_whole_record(const std::string& bytes) {
+  if (bytes.size() != kSettingsSize) return false;
+  size_t at = offsetof(SkinSettings, version);
+  return std::memcmp(bytes.data() + at, kSettingsVersion, sizeof kSettingsVersion) == 0;
+}
+
+void report_not_found(const char* stem) {
+  std::printf("Preset %s%s not found!", printable(stem).c_str(), kPresetSuffix);
+  pause_for_enter();
+}
+
+void report_ignored(const char* stem) {
+  std::printf(
+      "Incompatible Preset Version! %s%s was ignored; the run goes on as CUSTOM: Multicolor with "
+      "its usual defaults.\n",
+      printable(stem).c_str(), kPresetSuffix);
+  pause_for_enter();
 }
 
 // Menu numbers outside the catalogue name no file; they load like an
@@ -65,11 +100,21 @@ void list_presets(PresetCatalog& catalog) {
   catalog.entry_count = kFixedDesigns;
   std::string pattern = std::string("*") + kPresetSuffix;
   std::vector<std::string> names =
-      list_matching_names(native_path(".\\Presets").c_str(), pattern.c_str());
+      list_matching_files(native_path(".\\Presets").c_str(), pattern.c_str());
+  std::sort(names.begin(), names.end(), comes_before);
   for (const std::string& name : names) {
-    if (catalog.entry_count == kCatalogSize) break;
-    add_preset(catalog, name);
+    if (catalog.entry_count == kCatalogSize) {
+      ++catalog.presets_left_out;
+    } else {
+      add_preset(catalog, name);
+    }
   }
+}
+
+void print_presets_left_out(const PresetCatalog& catalog) {
+  if (catalog.presets_left_out == 0) return;
+  std::printf("NOTE: %d more presets in Presets are not listed; the menu holds %d.\n\n",
+              catalog.presets_left_out, kCatalogSize - kFixedDesigns);
 }
 
 void catalog_labels(const PresetCatalog& catalog, const char** labels) {
@@ -80,21 +125,22 @@ void load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings
   const char* stem = entry_stem(catalog, n);
   char path[kCommandBufferSize];
   preset_path(path, stem != nullptr ? stem : "");
-  FILE* file = stem != nullptr ? std::fopen(native_path(path).c_str(), "rb") : nullptr;
-  if (file == nullptr) {
-    std::printf("Preset %s%s not found!", stem != nullptr ? stem : "", kPresetSuffix);
-    pause_for_enter();
+  // One byte more than a record: a longer file shows itself by it.
+  std::string bytes;
+  FileRead read = stem != nullptr && path[0] != '\0'
+                      ? read_regular_file(native_path(path).c_str(), kSettingsSize + 1, bytes)
+                      : FileRead::kMissing;
+  if (read != FileRead::kRead) {
+    report_not_found(stem != nullptr ? stem : "");
     fall_back(settings);
     return;
   }
-  size_t read = std::fread(settings_bytes(settings), 1, kSettingsSize, file);
-  (void)read;  // a short file replaces only its leading bytes
-  std::fclose(file);
-  if (std::memcmp(settings.version, kSettingsVersion, sizeof kSettingsVersion) != 0) {
-    std::printf("Incompatible Preset Version!");
+  if (!is_whole_record(bytes)) {
+    report_ignored(stem);
     fall_back(settings);
     return;
   }
+  std::memcpy(settings_bytes(settings), bytes.data(), kSettingsSize);
   set_skin_name(settings, stem);
 }
 

@@ -25,11 +25,18 @@ constexpr int kFixedDesigns = 4;
 struct PresetCatalog {
   PresetEntry entries[kCatalogSize];  // entry k (from 1) is entries[k - 1]
   int32_t entry_count;
+  int32_t presets_left_out;  // presets found beyond the catalogue's room
 };
 
-// Fills the catalogue: the four designs, then each preset of the Presets
-// folder in the order the folder lists them, 1020 at most.
+// Fills the catalogue: the four designs, then the presets of the Presets
+// folder sorted by name, 1020 at most. Only regular files count (never a
+// folder, FIFO or device). A label shows the name with its control
+// characters as "?"; file_stem keeps the name as it is.
 void list_presets(PresetCatalog& catalog);
+
+// When the Presets folder held more presets than the menu lists, one line
+// saying how many were left out; nothing otherwise.
+void print_presets_left_out(const PresetCatalog& catalog);
 
 // The menu labels, for ask_menu. labels must hold entry_count pointers.
 void catalog_labels(const PresetCatalog& catalog, const char** labels);
@@ -38,12 +45,13 @@ void catalog_labels(const PresetCatalog& catalog, const char** labels);
 extern const char kPresetSuffix[];
 
 // Loads the preset of menu number n over the record. A file that cannot be
-// opened (also for a number that names no preset) is reported and, after a
-// wait for ENTER, the record falls back to design 4 named "Korvel Dazo
-// Custom" with sidebar brightness 63; a file of another version is
-// reported and falls back the same way, keeping the rest it read. A file
-// shorter than the record replaces only its leading bytes. On success the
-// name is the file's name without the suffix, whatever the file holds.
+// opened, or is no regular file (also for a number that names no preset),
+// is reported and, after a wait for ENTER, the record falls back to design
+// 4 named "Korvel Dazo Custom" with sidebar brightness 63. A file that is
+// not 2140 bytes long or holds another version text is ignored as a whole
+// and falls back the same way, told in one line and a wait for ENTER: none
+// of its bytes reaches the record. On success the name is the file's name
+// without the suffix, whatever the file holds.
 void load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings);
 
 // Offers to save the record as Presets\<skin name>-v11b5.kvl and writes it

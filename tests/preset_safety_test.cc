@@ -234,7 +234,12 @@ TEST_F(PresetEdges, HostilePresetContentsAreToldFallBackAndBuild) {
     std::vector<std::string> script_parts;  // found in the Zebra2 script
   } cases[] = {
       {"CON", random_bytes(kSettingsSize), {"Incompatible Preset Version!"}, {}},
-      {"..", short_random, {kDesignReplaced, kMenuRows}, {}},
+      // Only a whole record is taken: a file of another size is ignored.
+      {"..",
+       short_random,
+       {"Incompatible Preset Version! ..-v11b5.kvl was ignored; the run goes on as CUSTOM: "
+        "Multicolor with its usual defaults.\n"},
+       {}},
       {hostile_stems().back(),
        record_bytes(unterminated_texts()),
        {"\nThe preset's advanced options were cleared: they could harm files or break a command "
@@ -246,7 +251,8 @@ TEST_F(PresetEdges, HostilePresetContentsAreToldFallBackAndBuild) {
        record_bytes(huge_numbers()),
        {"\nThe preset's knob style, lock icon style, arp icon style, EQ colouring, sidebar colour, "
         "tab colour, flow mod named no row of the menu and took the first row.\n",
-        "\nThe preset's name cannot be a folder name here; the skin is named Korvel Dazo Custom.\n"},
+        "\nThe preset's name cannot be a folder name here; the skin is named Korvel Dazo "
+        "Custom.\n"},
        // Numbers of any length are written in full.
        {"Width     = 1000000015047466219876688855040.00\n", "80000000\n"}},
       {"NUL",

@@ -80,8 +80,7 @@ TEST_F(ReadabilityReport, TerminalPreviewMarksProblemsUnderTheirStrip) {
     in_strip = row;
     if (line.compare(0, 2, "^ ") == 0) outline += line.substr(0, line.find(':')) + "\n";
   }
-  EXPECT_EQ("strip\nstrip\n^ MODULATORS\nstrip\n^ EFFECTS\nstrip\n^ GLOBALS\n", outline)
-      << preview;
+  EXPECT_EQ("strip\nstrip\n^ MODULATORS\nstrip\n^ EFFECTS\nstrip\n^ GLOBALS\n", outline) << preview;
 }
 
 }  // namespace

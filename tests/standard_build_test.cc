@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "assembly/skin_check.h"
 #include "color/modulation.h"
 #include "platform/terminal_image.h"
 #include "tests/test_support.h"
@@ -47,7 +48,9 @@ TEST_F(StandardBuild, BothDesignsEndWithTwoFilledHostScripts) {
     const char* answer;
     const char* skin;
     int samples;
-  } cases[] = {{"1\n\n", "Korvel Dazo Blue", 1}, {"2\n\n", "Korvel Dazo Colorized", 4}};
+    int32_t design;
+  } cases[] = {{"1\n\n", "Korvel Dazo Blue", 1, kStandardSingle},
+               {"2\n\n", "Korvel Dazo Colorized", 4, kStandardMulti}};
   for (const Case& c : cases) {
     Workspace workspace;
     WizardRun run = run_wizard_in(workspace.path(), c.answer);
@@ -57,6 +60,12 @@ TEST_F(StandardBuild, BothDesignsEndWithTwoFilledHostScripts) {
     std::string z2 = read_file(skin + "/Scripts/Zebra2.txt");
     std::string zhz = read_file(skin + "/Scripts/ZebraHZ.txt");
     EXPECT_FALSE(fs::exists(skin + "/Scripts/Template.txt"));
+    // The build's check holds the skin to exactly the images it has.
+    size_t pngs = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(skin)) {
+      pngs += entry.path().extension() == ".png" ? 1 : 0;
+    }
+    EXPECT_EQ(promised_images(design_settings(c.design)).size(), pngs);
     ASSERT_FALSE(z2.empty() || zhz.empty()) << run.output;
     EXPECT_NE(z2, zhz);
     for (const char* placeholder : kPlaceholders) {
@@ -99,23 +108,26 @@ TEST_F(StandardBuild, BuildingTwiceGivesTheSameFolder) {
   EXPECT_TRUE(first == tree_content(skin));
 }
 
-TEST_F(StandardBuild, MissingPiecesNeverStopTheRun) {
-  ScratchFolder bare;
-  WizardRun without_skindata = run_wizard_in(bare.path(), "1\n\n");
-  EXPECT_EQ(0, without_skindata.exit_code);
-  EXPECT_NE(std::string::npos, without_skindata.output.find("Press ENTER to finish.\n"));
-  EXPECT_NE(std::string::npos, without_skindata.output.find("Warning: no colour found"));
-
+// A colour that cannot be measured is stood in for in the scripts, but the
+// skin is then not what its images show: the build fails.
+TEST_F(StandardBuild, AColourThatCannotBeMeasuredFailsTheBuild) {
   Workspace workspace;
   fs::remove(workspace.path() + "/skindata/SkinTemplate/Images/Other/CS3Sample.png");
   WizardRun run = run_wizard_in(workspace.path(), "2\n\n");
-  EXPECT_EQ(0, run.exit_code);
-  EXPECT_NE(std::string::npos, run.output.find("no colour found in .\\skindata\\temp\\CS3info.txt"))
+  EXPECT_EQ(1, run.exit_code);
+  EXPECT_NE(std::string::npos,
+            run.output.find("Warning: no colour found in .\\skindata\\temp\\CS3info.txt for "
+                            "CS3Sample.png; using 3cd886.\n"))
       << run.output;
-  // The asked-for effects colour stands in for the one that could not be measured.
-  EXPECT_NE(
-      std::string::npos,
-      read_file(workspace.path() + "/Korvel Dazo Colorized/Scripts/Zebra2.txt").find("3cd886"));
+  EXPECT_TRUE(ends_with(run.output,
+                        "The skin could not be built.\n"
+                        "- 1 of 73 image commands failed.\n"  // its row matches no file now
+                        "- 1 colour could not be measured.\n"
+                        "The tools' own messages are in skindata\\temp\\tool-messages.txt.\n"
+                        "The half-made Korvel Dazo Colorized was removed.\n\n"
+                        "Press ENTER to finish.\n"))
+      << run.output;
+  EXPECT_FALSE(fs::exists(workspace.path() + "/Korvel Dazo Colorized"));
 }
 
 }  // namespace

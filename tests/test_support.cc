@@ -162,6 +162,69 @@ std::string measured_colour(const std::string& image, const std::string& identif
   return hash == std::string::npos || line.size() < hash + 7 ? "" : line.substr(hash + 1, 6);
 }
 
+namespace {
+
+void put_big_endian(std::string& bytes, std::uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>((value >> shift) & 0xFF);
+}
+
+// Bit by bit, unlike the program's table: an independent check.
+std::uint32_t crc32_of(const std::string& bytes) {
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (unsigned char byte : bytes) {
+    crc ^= byte;
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
+void put_chunk(std::string& png, const std::string& type, const std::string& data) {
+  put_big_endian(png, static_cast<std::uint32_t>(data.size()));
+  png += type + data;
+  put_big_endian(png, crc32_of(type + data));
+}
+
+// A zlib stream of stored (uncompressed) blocks.
+std::string stored_zlib(const std::string& raw) {
+  std::string out = "\x78\x01";
+  std::uint32_t a = 1, b = 0;
+  for (unsigned char byte : raw) {
+    a = (a + byte) % 65521;
+    b = (b + a) % 65521;
+  }
+  size_t at = 0;
+  do {
+    size_t length = std::min<size_t>(raw.size() - at, 65535);
+    out += static_cast<char>(at + length == raw.size() ? 1 : 0);
+    out += static_cast<char>(length & 0xFF);
+    out += static_cast<char>(length >> 8);
+    out += static_cast<char>(~length & 0xFF);
+    out += static_cast<char>((~length >> 8) & 0xFF);
+    out += raw.substr(at, length);
+    at += length;
+  } while (at < raw.size());
+  put_big_endian(out, (b << 16) | a);
+  return out;
+}
+
+}  // namespace
+
+std::string png_image(std::uint32_t width, std::uint32_t height) {
+  std::string png = "\x89PNG\r\n\x1a\n";
+  std::string header;
+  put_big_endian(header, width);
+  put_big_endian(header, height);
+  header += std::string("\x08\x06\x00\x00\x00", 5);  // 8 bits, RGBA, no interlace
+  put_chunk(png, "IHDR", header);
+  std::string row = std::string(1, '\0');  // each row: filter 0, then its pixels
+  for (std::uint32_t x = 0; x < width; ++x) row += "\x58\x98\xec\xff";
+  std::string rows;
+  for (std::uint32_t y = 0; y < height; ++y) rows += row;
+  put_chunk(png, "IDAT", stored_zlib(rows));
+  put_chunk(png, "IEND", "");
+  return png;
+}
+
 std::string make_skindata(const std::string& folder, bool small) {
   std::string command =
       std::string(MAKE_SKINDATA_BIN) + (small ? " --small '" : " '") + folder + "' >/dev/null";

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -137,6 +138,10 @@ std::string command_output(const std::string& command);
 // report that holds one, as the program measures a sample.
 std::string measured_colour(const std::string& image,
                             const std::string& identify = "/usr/bin/identify");
+
+// The bytes of a whole PNG image of that size (8-bit RGBA, every pixel the
+// same), made here with its own CRC and Adler checksums.
+std::string png_image(std::uint32_t width, std::uint32_t height);
 
 // Runs the template generator into folder; the folder, or empty when it failed.
 std::string make_skindata(const std::string& folder, bool small);

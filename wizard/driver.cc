@@ -4,6 +4,7 @@
 
 #include "assembly/file_structure.h"
 #include "assembly/global_adjust.h"
+#include "assembly/previous_skin.h"
 #include "assembly/recolor.h"
 #include "color/modulation.h"
 #include "color/preview.h"
@@ -12,6 +13,7 @@
 #include "settings/presets.h"
 #include "settings/skin_settings.h"
 #include "wizard/answer_checks.h"
+#include "wizard/build_check.h"
 #include "wizard/colour_questions.h"
 #include "wizard/prompts.h"
 #include "wizard/style_questions.h"
@@ -55,10 +57,17 @@ void choose_design() {
 }
 
 // The STANDARD designs ask nothing more: their colours are the defaults.
-void prepare_standard_skin() {
+// False when the build cannot start (the reason has been said).
+bool prepare_standard_skin() {
   compute_modulation(settings);
+  if (!begin_skin_build(settings.skin_name)) return false;
   prepare_standard_folder(settings);
+  return true;
 }
+
+// The CUSTOM designs: questions and preview until accepted, the name, then
+// the folder is made and each style answer lays its overlay into it at once.
+bool prepare_custom_skin();
 
 // The CUSTOM designs' question loop: every pass starts from the answers of
 // the last one, until the user accepts the preview.
@@ -68,14 +77,27 @@ void ask_until_preview_accepted() {
   } while (!make_preview(settings));
 }
 
-// File structure, images and scripts, the same for every design.
-void build_skin() {
+bool prepare_custom_skin() {
+  ask_until_preview_accepted();
+  ask_skin_name(settings);
+  if (!begin_skin_build(settings.skin_name)) return false;
+  clear_skin_folder(settings.skin_name);
+  ask_style_questions(settings);
+  return true;
+}
+
+// File structure, images and scripts, the same for every design. Returns
+// the image commands' tally for the build's check.
+CommandTally build_skin() {
   clear_screen();
   construct_file_structure(settings);
   clear_screen();
-  recolor_skin(settings);
-  adjust_skin_globally(settings);
+  CommandTally image_commands = recolor_skin(settings);
+  CommandTally adjustments = adjust_skin_globally(settings);
+  image_commands.run += adjustments.run;
+  image_commands.failed += adjustments.failed;
   customize_scripts(settings);
+  return image_commands;
 }
 
 void announce_ready() {
@@ -92,27 +114,36 @@ void wait_to_finish() {
   pause_for_enter();
 }
 
+// Only a skin that passed the build's check is called ready; otherwise the
+// report says what failed and the previous skin comes back.
+bool finish_build(const CommandTally& image_commands) {
+  BuildVerdict verdict = check_built_skin(settings, image_commands);
+  if (verdict.passed()) {
+    keep_new_skin();
+    announce_ready();
+    report_skin_readability(settings);
+    return true;
+  }
+  clear_screen();
+  print_build_failure(verdict);
+  restore_previous_skin();
+  std::printf("\n");
+  return false;
+}
+
 }  // namespace
 
 int run_wizard() {
   init_settings(settings);
   list_presets(catalog);
   greet();
+  print_presets_left_out(catalog);
   choose_design();
-  if (is_standard(settings)) {
-    prepare_standard_skin();
-  } else {
-    // The folder is made right after the name: each style answer lays its
-    // overlay into it at once.
-    ask_until_preview_accepted();
-    ask_skin_name(settings);
-    clear_skin_folder(settings.skin_name);
-    ask_style_questions(settings);
-  }
-  build_skin();
-  announce_ready();
-  report_skin_readability(settings);
+  bool started = is_standard(settings) ? prepare_standard_skin() : prepare_custom_skin();
+  bool built = started && finish_build(build_skin());
+  if (!started) std::printf("\n");
+  // A failed custom build still offers the preset, so no answer is lost.
   if (is_custom(settings)) save_preset(settings);
   wait_to_finish();
-  return 0;
+  return built ? 0 : 1;
 }

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 // One console line: at most 511 characters (the newline counts) and a NUL.
 // A longer line is read in pieces, the rest answering the next questions,
@@ -48,7 +49,14 @@ void ask_float(const char* prompt, float* field);
 // Removes the line's last character (its newline) and, when anything is
 // left, copies the rest into field. Returns false, leaving the field alone,
 // when the answer is empty or would not fit capacity (a text is never cut).
+// The prompt shows printable(field).
 bool ask_text(const char* prompt, char* field, size_t capacity);
+
+// A text that came from outside (a preset's file name, a name stored in a
+// preset) as it may be printed: every control character, and every byte
+// that is not part of a valid UTF-8 character, shows as "?", so that a
+// shared file name cannot move the cursor or clear the screen.
+std::string printable(const char* text);
 
 // Prints "N: label" rows numbered from 1, " (default)" on the row whose
 // number equals *field, then ": ", and reads a number into *field.

@@ -95,4 +95,41 @@ TEST_F(PromptTest, LongLineIsReadInPiecesAndEndOfInputActsAsEnter) {
   EXPECT_EQ(8, untouched);
 }
 
+// An answer file saved on Windows reads exactly as one with "\n" line
+// ends: every "\r" before a line end goes, also when it is the last
+// character that fits a piece, and at the end of input.
+TEST_F(PromptTest, WindowsLineEndsReadAsPlainOnes) {
+  std::string padded = std::string(510, 'a');
+  feed("My Skin\r\n7\r\n" + padded + "\r\n\r\nlast\r");
+  char name[600] = "old";
+  int32_t number = 0;
+  EXPECT_TRUE(ask_text("%s", name, sizeof name));
+  EXPECT_STREQ("My Skin", name);
+  ask_int("%d", &number);
+  EXPECT_STREQ("7\n", answer_line);
+  EXPECT_TRUE(ask_text("%s", name, sizeof name));  // 510 letters and "\r": one whole line
+  EXPECT_EQ(padded, name);
+  EXPECT_FALSE(answer_was_cut());
+  EXPECT_FALSE(ask_text("%s", name, sizeof name));  // the empty line after it, as ENTER
+  EXPECT_TRUE(ask_text("%s", name, sizeof name));
+  EXPECT_STREQ("last", name);
+  printed();
+}
+
+TEST(Printable, ControlCharactersAndBrokenCharactersShowAsQuestionMarks) {
+  struct Case {
+    const char* text;
+    const char* shown;
+  } cases[] = {
+      {"Ocean Blue", "Ocean Blue"},
+      {"Clear\x1b[2J\x07", "Clear?[2J?"},
+      {"tab\there\x7f", "tab?here?"},
+      {"Caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x8e\xb9", "Caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x8e\xb9"},
+      {"c1 \xc2\x9b control", "c1 ?? control"},  // CSI as a UTF-8 character
+      {"lone \x9b and \xc3", "lone ? and ?"},    // bytes of no character
+      {"overlong \xc0\xaf", "overlong ??"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.shown, printable(c.text)) << c.text;
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "assembly/commands.h"
 #include "assembly/file_structure.h"
+#include "assembly/previous_skin.h"
 #include "wizard/answer_checks.h"
 #include "wizard/prompts.h"
 
@@ -84,6 +85,7 @@ void ask_skin_name(SkinSettings& settings) {
     format_bounded(scratch, sizeof scratch, "%s", settings.skin_name);
     bool typed = ask_text("(Default = %s)\n: ", scratch, sizeof scratch);
     const char* problem = skin_name_problem(settings, scratch);
+    if (problem == nullptr) problem = name_taken_by_other_folder(scratch);
     if (problem == nullptr) {
       set_skin_name(settings, scratch);
       return;

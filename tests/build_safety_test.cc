@@ -1,0 +1,306 @@
+// What a user meets off the happy path, through the real binary: a working
+// folder that lacks something, a build that fails midway, a full disk, a
+// folder of the skin's name that is not a skin, Ctrl-C, two builds at once,
+// answers saved on Windows. Each ends with a short true message and the
+// right exit status, and nothing of the user's is lost.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "tests/test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kFinish[] = "\n\nPress ENTER to finish.\n";
+
+// Puts a shell script in front of one of the workspace's image tools; the
+// script finds the real launcher as "$real".
+void wrap_tool(const std::string& workspace, const char* tool, const std::string& body) {
+  std::string path = workspace + "/skindata/" + tool;
+  fs::rename(path, path + "-real");
+  std::ofstream(path) << "#!/bin/sh\nreal=\"$(dirname \"$0\")/" << tool << "-real\"\n" << body;
+  fs::permissions(path, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec,
+                  fs::perm_options::add);
+}
+
+// The first image command of the build (not the start-up check's -version)
+// drops a marker in skindata/temp and then sleeps that long.
+void slow_first_image_command(const std::string& workspace, int seconds) {
+  wrap_tool(workspace, "mogrify",
+            "if [ \"$1\" != -version ] && [ ! -e \"$real.slowed\" ]; then\n"
+            "  touch \"$real.slowed\" \"$(dirname \"$0\")/temp/marker\"\n"
+            "  sleep " +
+                std::to_string(seconds) +
+                "\n"
+                "fi\n"
+                "exec \"$real\" \"$@\"\n");
+}
+
+// A shell script's standard output, run in folder with the binary as $BIN.
+std::string run_script(const std::string& folder, const std::string& script) {
+  std::string path = folder + "/../script-" + fs::path(folder).filename().string() + ".sh";
+  std::ofstream(path) << "set -u\ncd '" << folder << "'\nBIN='" << SKINBUILDER_BIN << "'\n"
+                      << "wait_for() { for i in $(seq 600); do [ -e \"$1\" ] && return; "
+                         "sleep 0.05; done; }\n"
+                      << script;
+  std::string output = command_output("bash '" + path + "'");
+  fs::remove(path);
+  return output;
+}
+
+using StartUpCheck = EndToEndTest;
+
+TEST_F(StartUpCheck, AMissingPieceIsToldBeforeAnyQuestionAndNothingIsCreated) {
+  struct Case {
+    const char* what;
+    void (*spoil)(const std::string& workspace);
+    const char* message;
+  } cases[] = {
+      {"no skindata", [](const std::string& ws) { fs::remove_all(ws + "/skindata"); },
+       "There is no skindata folder here: start the program in the folder that holds skindata "
+       "and Presets."},
+      {"no template",
+       [](const std::string& ws) { fs::remove_all(ws + "/skindata/SkinTemplate/Scripts"); },
+       "skindata\\SkinTemplate is missing or incomplete (it needs Images and "
+       "Scripts\\Template.txt): put back the skindata folder the program came with."},
+      {"no ImageMagick",
+       [](const std::string& ws) {
+         wrap_tool(ws, "identify", "echo 'identify: ImageMagick is not installed' >&2\nexit 127\n");
+       },
+       "ImageMagick is not installed: install it (on Debian or Ubuntu: sudo apt-get install "
+       "imagemagick), then start the program again."},
+      {"temp is a file",
+       [](const std::string& ws) {
+         fs::remove_all(ws + "/skindata/temp");
+         write_file(ws + "/skindata/temp", "");
+       },
+       "skindata\\temp is not a folder: remove or rename that file, then start the program "
+       "again."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Workspace workspace;
+    fs::remove_all(workspace.path() + "/skindata/temp");
+    c.spoil(workspace.path());
+    auto before = tree_content(workspace.path());
+    WizardRun run = run_wizard_in(workspace.path(), "1\n");
+    EXPECT_EQ(1, run.exit_code);
+    EXPECT_EQ(c.message + std::string(kFinish), run.output);
+    EXPECT_TRUE(before == tree_content(workspace.path()));
+  }
+  // With everything else there, a missing skindata\temp is made and the run goes on.
+  Workspace workspace;
+  fs::remove_all(workspace.path() + "/skindata/temp");
+  WizardRun run = run_wizard_in(workspace.path(), "1\n");
+  EXPECT_EQ(0, run.exit_code) << run.output;
+  EXPECT_TRUE(fs::is_directory(workspace.path() + "/skindata/temp"));
+}
+
+TEST_F(StartUpCheck, AFolderWithoutWriteAccessIsToldAtOnce) {
+  Workspace workspace;
+  command_output("chmod -R a-w '" + workspace.path() + "'");
+  // root may write anywhere: the program then runs as nobody.
+  std::string as_user = command_output("id -u") == "0\n" ? "setpriv --reuid=65534 --regid=65534 "
+                                                           "--clear-groups "
+                                                         : "";
+  std::string output =
+      run_script(workspace.path(), "echo 1 | " + as_user + "\"$BIN\"\necho \"exit $?\"\n");
+  command_output("chmod -R u+w '" + workspace.path() + "'");
+  EXPECT_EQ(
+      "This folder cannot be written to (no write access): start the program in a folder of your "
+      "own, for example a copy of this one, then start it again." +
+          std::string(kFinish) + "exit 1\n",
+      output);
+}
+
+using FailedBuild = EndToEndTest;
+
+// Image commands that fail midway (here every one: the tool starts, but
+// cannot treat an image). The tool's own messages stay out of the console.
+TEST_F(FailedBuild, IsReportedOnceAndPutsThePreviousSkinBack) {
+  Workspace workspace;
+  std::string skin = workspace.path() + "/Korvel Dazo Colorized";
+  ASSERT_EQ(0, run_wizard_in(workspace.path(), "2\n").exit_code);
+  auto previous = tree_content(skin);
+  wrap_tool(
+      workspace.path(), "mogrify",
+      "[ \"$1\" = -version ] && exec \"$real\" \"$@\"\necho 'mogrify: no luck' >&2\nexit 1\n");
+  ScopedVariable one_process("SKINBUILDER_JOBS", "1");  // every command starts the tool
+  WizardRun run = run_wizard_in(workspace.path(), "2\n");
+  EXPECT_EQ(1, run.exit_code);
+  EXPECT_TRUE(ends_with(run.output,
+                        "Customizing skin scripts Zebra2.txt and ZebraHZ.txt.............Done.\n"
+                        "The skin could not be built.\n"
+                        "- 73 of 73 image commands failed.\n"
+                        "The tools' own messages are in skindata\\temp\\tool-messages.txt.\n"
+                        "Korvel Dazo Colorized is as it was before this build.\n\n"
+                        "Press ENTER to finish.\n"))
+      << run.output;
+  EXPECT_EQ(std::string::npos, run.output.find("no luck"));
+  EXPECT_EQ(std::string::npos, run.output.find("ready"));
+  EXPECT_EQ(73u, count_of(read_file(workspace.path() + "/skindata/temp/tool-messages.txt"),
+                          "mogrify: no luck"));
+  EXPECT_TRUE(previous == tree_content(skin));
+  EXPECT_FALSE(fs::exists(workspace.path() + "/skindata/temp/previous"));
+
+  // A first build that fails leaves no half-made folder behind.
+  WizardRun custom = run_wizard_in(workspace.path(), "3\n" + std::string(8, '\n') + "New\n");
+  EXPECT_EQ(1, custom.exit_code);
+  EXPECT_NE(std::string::npos, custom.output.find("The half-made New was removed.\n\n"
+                                                  "Would you like to save this skin as a preset?"))
+      << custom.output;
+  EXPECT_FALSE(fs::exists(workspace.path() + "/New"));
+}
+
+// A small file system of its own, filled up by the second build.
+class SmallDisk {
+ public:
+  SmallDisk() : folder_(false) {
+    mounted_ = command_output("mount -t tmpfs -o size=24m tmpfs '" + folder_.path() +
+                              "' 2>&1 && echo mounted") == "mounted\n";
+  }
+  ~SmallDisk() {
+    if (mounted_) command_output("umount '" + folder_.path() + "'");
+  }
+  bool mounted() const { return mounted_; }
+  const std::string& path() const { return folder_.path(); }
+  // Leaves only `room` bytes free.
+  void shrink_to_leave(std::uintmax_t room) {
+    fs::space_info space = fs::space(path());
+    std::uintmax_t size_kb = (space.capacity - space.available + room) / 1024;
+    command_output("mount -o remount,size=" + std::to_string(size_kb) + "k '" + path() + "'");
+  }
+
+ private:
+  ScratchFolder folder_;
+  bool mounted_ = false;
+};
+
+TEST_F(FailedBuild, AFullDiskIsNamedAndThePreviousSkinIsKept) {
+  SmallDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << "a small tmpfs cannot be mounted here (it needs root)";
+  fs::create_directories(disk.path() + "/Presets");
+  fs::copy(small_skindata(), disk.path() + "/skindata", fs::copy_options::recursive);
+  std::string skin = disk.path() + "/Korvel Dazo Blue";
+  ASSERT_EQ(0, run_wizard_in(disk.path(), "1\n").exit_code);
+  auto previous = tree_content(skin);
+  disk.shrink_to_leave(1500 * 1024);
+  WizardRun run = run_wizard_in(disk.path(), "1\n");
+  EXPECT_EQ(1, run.exit_code);
+  EXPECT_NE(std::string::npos, run.output.find("The skin could not be built: no space left on "
+                                               "the disk.\n- "))
+      << run.output;
+  EXPECT_NE(std::string::npos, run.output.find("Korvel Dazo Blue is as it was before this build."));
+  EXPECT_EQ(std::string::npos, run.output.find("Access"));
+  EXPECT_EQ(std::string::npos, run.output.find("ready"));
+  EXPECT_TRUE(previous == tree_content(skin));
+}
+
+using FolderInTheWay = EndToEndTest;
+
+TEST_F(FolderInTheWay, IsNeverReplaced) {
+  Workspace workspace;
+  write_file(workspace.path() + "/Korvel Dazo Blue/thesis.txt", "years of work");
+  write_file(workspace.path() + "/MyStuff/thesis.txt", "more work");
+  auto before = names_in(workspace.path());
+  WizardRun standard = run_wizard_in(workspace.path(), "1\n");
+  EXPECT_EQ(1, standard.exit_code);
+  EXPECT_TRUE(ends_with(standard.output,
+                        ": \nA folder or file named Korvel Dazo Blue is in the way: it is not a "
+                        "skin (it has no Images and Scripts folders). Move or rename it, then "
+                        "build again.\n\nPress ENTER to finish.\n"))
+      << standard.output;
+  EXPECT_EQ(before, names_in(workspace.path()));
+  EXPECT_EQ("years of work", read_file(workspace.path() + "/Korvel Dazo Blue/thesis.txt"));
+
+  // A typed name is refused like any unusable name, and asked again.
+  WizardRun custom =
+      run_wizard_in(workspace.path(), "3\n" + std::string(8, '\n') + "MyStuff\nFresh\n");
+  EXPECT_EQ(0, custom.exit_code) << custom.output;
+  EXPECT_NE(std::string::npos, custom.output.find("(Default = Korvel Dazo Custom)\n: There is a "
+                                                  "folder or file named MyStuff here that is not "
+                                                  "a skin; please choose another name.\n(Default"));
+  EXPECT_EQ("more work", read_file(workspace.path() + "/MyStuff/thesis.txt"));
+  EXPECT_TRUE(fs::is_directory(workspace.path() + "/Fresh/Images"));
+}
+
+using Interruption = EndToEndTest;
+
+// Ctrl-C reaches the program and its tools alike (one process group).
+TEST_F(Interruption, DuringTheImagePassesPutsThePreviousSkinBack) {
+  Workspace workspace;
+  std::string skin = workspace.path() + "/Korvel Dazo Colorized";
+  ASSERT_EQ(0, run_wizard_in(workspace.path(), "2\n").exit_code);
+  auto previous = tree_content(skin);
+  slow_first_image_command(workspace.path(), 30);
+  std::string output = run_script(workspace.path(),
+                                  "export SKINBUILDER_JOBS=1\n"
+                                  "printf '2\\n' | setsid \"$BIN\" > out.txt 2>&1 &\n"
+                                  "wait_for skindata/temp/marker\n"
+                                  "kill -INT -- -$!\n"
+                                  "wait $!\necho \"exit $?\"\ntail -n 2 out.txt\nrm out.txt\n");
+  EXPECT_EQ(
+      "exit 130\nModifying colors for Korvel Dazo Colorized.\n"
+      "Interrupted. Korvel Dazo Colorized is as it was before this build.\n",
+      output);
+  EXPECT_TRUE(previous == tree_content(skin));
+  EXPECT_FALSE(fs::exists(workspace.path() + "/skindata/temp/previous"));
+}
+
+TEST_F(Interruption, AtAStyleQuestionRemovesTheHalfMadeFolder) {
+  Workspace workspace;
+  std::string output =
+      run_script(workspace.path(),
+                 "(printf '3\\n\\n\\n\\n\\n\\n\\n\\n\\nHalf\\n'; wait_for done) | setsid \"$BIN\" "
+                 "> out.txt 2>&1 &\n"
+                 "for i in $(seq 600); do grep -q 'knob style' out.txt && break; sleep 0.05; done\n"
+                 "[ -d Half/Images ] && echo 'folder made'\n"
+                 "kill -TERM -- -$!\ntouch done\n"
+                 "wait $!\necho \"exit $?\"\ntail -n 1 out.txt\nrm out.txt done\n");
+  EXPECT_EQ("folder made\nexit 143\nInterrupted. The half-made Half was removed.\n", output);
+  EXPECT_FALSE(fs::exists(workspace.path() + "/Half"));
+}
+
+using ConcurrentBuilds = EndToEndTest;
+
+TEST_F(ConcurrentBuilds, TheSecondWaitsForTheFirstAndBothSkinsAreWhole) {
+  Workspace reference, workspace;
+  ASSERT_EQ(0, run_wizard_in(reference.path(), "2\n").exit_code);
+  slow_first_image_command(workspace.path(), 2);
+  std::string output = run_script(workspace.path(),
+                                  "printf '2\\n' | \"$BIN\" > first.txt 2>&1 &\n"
+                                  "wait_for skindata/temp/marker\n"
+                                  "printf '2\\n' | \"$BIN\" > second.txt 2>&1\n"
+                                  "echo \"second $?\"\nwait $!\necho \"first $?\"\n"
+                                  "grep -c 'waiting' first.txt second.txt\n"
+                                  "grep -c 'now ready' first.txt second.txt\n"
+                                  "rm first.txt second.txt\n");
+  EXPECT_EQ("second 0\nfirst 0\nfirst.txt:0\nsecond.txt:1\nfirst.txt:1\nsecond.txt:1\n", output);
+  std::string skin = "/Korvel Dazo Colorized";
+  EXPECT_TRUE(tree_content(reference.path() + skin) == tree_content(workspace.path() + skin));
+}
+
+// Answers saved by a Windows editor end their lines in "\r\n".
+TEST(WindowsAnswers, GiveTheSameRunAsPlainOnes) {
+  if (small_skindata().empty()) GTEST_SKIP() << "make-skindata is not built";
+  std::string answers = "4\n1\n2\n3\n" + std::string(12, '\n') + "1\n\nMy Own\n3\n2\n2\n" +
+                        std::string(6, '\n') + "2\n\n";
+  std::string windows;
+  for (char c : answers) windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  Workspace plain, crlf;
+  WizardRun one = run_wizard_in(plain.path(), answers);
+  WizardRun two = run_wizard_in(crlf.path(), windows);
+  EXPECT_EQ(0, two.exit_code) << two.output;
+  EXPECT_EQ(one.output, two.output);
+  EXPECT_NE(std::string::npos, two.output.find("Preset saved as Presets\\My Own-v11b5.kvl."));
+  EXPECT_TRUE(tree_content(plain.path() + "/My Own") == tree_content(crlf.path() + "/My Own"));
+  EXPECT_EQ(read_file(plain.path() + "/Presets/My Own-v11b5.kvl"),
+            read_file(crlf.path() + "/Presets/My Own-v11b5.kvl"));
+}
+
+}  // namespace

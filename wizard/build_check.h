@@ -1,0 +1,38 @@
+// The check a build must pass before the skin is called ready.
+//
+// After the scripts are written: every image the build promised is in the
+// skin, whole and of its size (assembly/skin_check.h); every recolouring
+// and adjustment command succeeded; both host scripts are complete
+// (scripts/script_check.h); every colour the scripts needed was measured
+// from the skin, not stood in for. A skin that fails any of these is not
+// ready: the program says what failed, in a few grouped lines that name
+// the real cause when there is one (a full disk, no write access), and
+// puts the previous skin back.
+#ifndef SKINBUILDER_WIZARD_BUILD_CHECK_H_
+#define SKINBUILDER_WIZARD_BUILD_CHECK_H_
+
+#include "assembly/commands.h"
+#include "assembly/skin_check.h"
+#include "scripts/script_check.h"
+#include "settings/skin_settings.h"
+
+struct BuildVerdict {
+  CommandTally image_commands;  // the recolouring and adjustment passes
+  ImageCheck images;
+  ScriptCheck scripts;
+  int colours_not_measured = 0;
+  const char* cause = nullptr;  // what made it fail, when that could be told
+  bool passed() const {
+    return image_commands.failed == 0 && images.failed() == 0 && scripts.complete() &&
+           colours_not_measured == 0;
+  }
+};
+
+// Checks the skin the build just made.
+BuildVerdict check_built_skin(const SkinSettings& settings, const CommandTally& image_commands);
+
+// The report of a build that did not pass: "The skin could not be built."
+// and one line per kind of failure.
+void print_build_failure(const BuildVerdict& verdict);
+
+#endif  // SKINBUILDER_WIZARD_BUILD_CHECK_H_

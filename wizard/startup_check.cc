@@ -1,0 +1,115 @@
+#include "wizard/startup_check.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "assembly/commands.h"
+#include "assembly/folder_access.h"
+#include "platform/native_path.h"
+#include "wizard/prompts.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char kNoSkindata[] =
+    "There is no skindata folder here: start the program in the folder that holds skindata and "
+    "Presets.";
+const char kNoTemplate[] =
+    "skindata\\SkinTemplate is missing or incomplete (it needs Images and "
+    "Scripts\\Template.txt): put back the skindata folder the program came with.";
+const char kNoToolLauncher[] =
+    "skindata has no mogrify or identify: put back the skindata folder the program came with.";
+#ifdef _WIN32
+const char kNoImageMagick[] =
+    "ImageMagick 7 is needed: install it from "
+    "https://imagemagick.org/script/download.php#windows and tick \"Add application directory to "
+    "your system path\", then start the program again.";
+#else
+const char kNoImageMagick[] =
+    "ImageMagick is not installed: install it (on Debian or Ubuntu: sudo apt-get install "
+    "imagemagick), then start the program again.";
+#endif
+const char kTempNotFolder[] =
+    "skindata\\temp is not a folder: remove or rename that file, then start the program again.";
+
+std::string message;
+
+bool exists(const char* path, bool folder) {
+  std::error_code error;
+  fs::path local = native_path(path);
+  return folder ? fs::is_directory(local, error) : fs::is_regular_file(local, error);
+}
+
+// The tools are launchers or programs of any of the names the command
+// interpreter tries for ".\skindata\mogrify".
+bool tool_present(const char* tool) {
+  for (const char* extension : {"", ".cmd", ".bat", ".exe"}) {
+    std::string path = std::string(".\\skindata\\") + tool + extension;
+    if (exists(path.c_str(), false)) return true;
+  }
+  return false;
+}
+
+bool tool_starts(const char* tool) {
+  char command[kCommandBufferSize];
+  format_command(command, ".\\skindata\\%s -version >NUL 2>NUL", tool);
+  return run_command(command) == 0;
+}
+
+const char* template_problem() {
+  if (!exists(".\\skindata", true)) return kNoSkindata;
+  if (!exists(".\\skindata\\SkinTemplate\\Images", true) ||
+      !exists(".\\skindata\\SkinTemplate\\Scripts\\Template.txt", false)) {
+    return kNoTemplate;
+  }
+  return nullptr;
+}
+
+const char* tools_problem() {
+  if (!tool_present("mogrify") || !tool_present("identify")) return kNoToolLauncher;
+  if (!tool_starts("mogrify") || !tool_starts("identify")) return kNoImageMagick;
+  return nullptr;
+}
+
+const char* unwritable(const char* folder, const char* shown) {
+  const char* reason = folder_write_problem(folder);
+  if (reason == nullptr) return nullptr;
+  message = std::string(shown) + " cannot be written to (" + reason + "): " +
+            (reason == kNoSpaceLeft ? "make room on the disk"
+                                    : "start the program in a folder of your own, for example a "
+                                      "copy of this one") +
+            ", then start it again.";
+  return message.c_str();
+}
+
+// skindata\temp, made when missing: the last step, once all else is there.
+const char* temp_problem() {
+  fs::path temp = native_path(".\\skindata\\temp");
+  std::error_code error;
+  if (!fs::exists(temp, error)) {
+    if (!fs::create_directory(temp, error)) return unwritable(".\\skindata", "skindata");
+    return nullptr;
+  }
+  if (!fs::is_directory(temp, error)) return kTempNotFolder;
+  return unwritable(".\\skindata\\temp", "skindata\\temp");
+}
+
+}  // namespace
+
+const char* working_folder_problem() {
+  if (const char* problem = template_problem()) return problem;
+  if (const char* problem = tools_problem()) return problem;
+  if (const char* problem = unwritable(".", "This folder")) return problem;
+  return temp_problem();
+}
+
+bool check_working_folder() {
+  const char* problem = working_folder_problem();
+  if (problem == nullptr) return true;
+  std::printf("%s\n\nPress ENTER to finish.\n", problem);
+  pause_for_enter();
+  return false;
+}

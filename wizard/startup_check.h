@@ -1,0 +1,22 @@
+// What the working folder must hold before the first question is asked.
+//
+// The template skin (skindata\SkinTemplate with its Images and its layout
+// script), the two image tools in skindata (each must start: they are run
+// once with -version, their output discarded), write access to the working
+// folder, and the scratch folder skindata\temp, which is created when it is
+// missing and everything else is in order. When something is missing, one
+// short message says what and how to fix it, and nothing has been created
+// (write access is tried with a small file that is removed at once).
+#ifndef SKINBUILDER_WIZARD_STARTUP_CHECK_H_
+#define SKINBUILDER_WIZARD_STARTUP_CHECK_H_
+
+// nullptr when the folder is ready (skindata\temp then exists), else the
+// message to show.
+const char* working_folder_problem();
+
+// The check with its message: false after printing the message and
+// waiting for ENTER (so that a console window opened for the program stays
+// until it has been read); the program then ends with 1.
+bool check_working_folder();
+
+#endif  // SKINBUILDER_WIZARD_STARTUP_CHECK_H_
