@@ -2,10 +2,11 @@
 // the template, laying the knob, lock-icon and arp-icon style overlays over
 // it, and cloning the CS1 material for CS2 to CS4 in multicolour designs.
 //
-// Everything here is done by copy commands (assembly/commands.h); nothing is
-// checked afterwards, so a missing template or overlay leaves the folder as
-// it is and the later passes work on what is there. Every path inside the
-// skin folder is quoted, so skin names with blanks work.
+// Everything here is done by copy commands (assembly/commands.h). A copy
+// that fails leaves the folder as it is and the later passes work on what
+// is there; the build's check then finds what is missing
+// (assembly/skin_check.h). Every path inside the skin folder is quoted, so
+// skin names with blanks work.
 #ifndef SKINBUILDER_ASSEMBLY_FILE_STRUCTURE_H_
 #define SKINBUILDER_ASSEMBLY_FILE_STRUCTURE_H_
 

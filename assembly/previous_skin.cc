@@ -107,7 +107,9 @@ void end_build() {
 // the line that tells the user where things stand.
 std::string put_back() {
   std::error_code error;
-  fs::remove_all(build.skin, error);
+  // Found anew: the build made its folder under the name as typed, which
+  // may differ in letter case from the folder that was moved aside.
+  fs::remove_all(skin_path(build.skin_name.c_str()), error);
   const std::string& name = build.skin_name;
   if (build.aside.empty()) {
     if (error) return "The half-made " + name + " could not be removed.";

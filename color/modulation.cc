@@ -71,22 +71,25 @@ float rgb_to_hue(float red, float green, float blue) {
   return static_cast<float>(std::fmod(static_cast<double>(h), 360.0));
 }
 
+void compute_section_modulation(SectionColor& color) {
+  float red = static_cast<float>(color.red);
+  float green = static_cast<float>(color.green);
+  float blue = static_cast<float>(color.blue);
+  float hue = rgb_to_hue(red, green, blue);
+  hue = hue - kTemplateHue;
+  hue = hue * 100.0f;
+  hue = hue / kHalfTurn;
+  hue = hue + 100.0f;
+  float saturation = saturation_percent(red, green, blue);
+  saturation = saturation * 100.0f;
+  saturation = saturation / kTemplateSaturation;
+  color.modulate_hue = hue;
+  color.modulate_saturation = saturation;
+}
+
 void compute_modulation(SkinSettings& settings) {
   for (int section = 1; section <= 4; ++section) {
-    SectionColor& color = section_color(settings, section);
-    float red = static_cast<float>(color.red);
-    float green = static_cast<float>(color.green);
-    float blue = static_cast<float>(color.blue);
-    float hue = rgb_to_hue(red, green, blue);
-    hue = hue - kTemplateHue;
-    hue = hue * 100.0f;
-    hue = hue / kHalfTurn;
-    hue = hue + 100.0f;
-    float saturation = saturation_percent(red, green, blue);
-    saturation = saturation * 100.0f;
-    saturation = saturation / kTemplateSaturation;
-    color.modulate_hue = hue;
-    color.modulate_saturation = saturation;
+    compute_section_modulation(section_color(settings, section));
   }
 }
 

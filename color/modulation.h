@@ -15,6 +15,9 @@
 // Hue in degrees, at least 0 and below 360, of amounts on the 0-255 scale.
 float rgb_to_hue(float red, float green, float blue);
 
+// Sets modulate_hue and modulate_saturation of one section from its colour.
+void compute_section_modulation(SectionColor& color);
+
 // Sets modulate_hue and modulate_saturation of cs1..cs4 from their colours.
 void compute_modulation(SkinSettings& settings);
 

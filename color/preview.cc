@@ -3,40 +3,14 @@
 #include <cstdio>
 
 #include "assembly/commands.h"
+#include "color/colour_help.h"
 #include "color/modulation.h"
 #include "color/readability.h"
+#include "color/sample_copy.h"
 #include "platform/image_viewer.h"
 #include "wizard/prompts.h"
 
 namespace {
-
-// Recolours a copy of one of the template's colour samples as the build will
-// recolour the skin's (the section command of section, when it is not 0,
-// then the global command when chosen) and measures it.
-SampledColour measure_sample_copy(const SkinSettings& settings, const char* tag, const char* source,
-                                  int section) {
-  char file[32];
-  format_bounded(file, sizeof file, "%sSample.png", tag);
-  char command[kCommandBufferSize];
-  format_command(command,
-                 "copy /y .\\skindata\\SkinTemplate\\Images\\Other\\%s .\\skindata\\temp\\%s >NUL",
-                 source, file);
-  run_command(command);
-  if (section != 0) {
-    format_section_command(command, section_color(settings, section), "skindata\\temp", file);
-    run_command(command);
-  }
-  if (settings.global_adjust == 2) {
-    format_global_command(command, settings, "skindata\\temp", file);
-    run_command(command);
-  }
-  char listing[64];
-  format_bounded(listing, sizeof listing, ".\\skindata\\temp\\%sSample.txt", tag);
-  format_command(command, ".\\skindata\\identify -verbose .\\skindata\\temp\\%s | findstr # > %s",
-                 file, listing);
-  run_command(command);
-  return sampled_from_listing(listing);
-}
 
 void measure_section_sample(const SkinSettings& settings, int section,
                             ReadabilityColours& colours) {
@@ -86,6 +60,9 @@ bool make_preview(const SkinSettings& settings) {
     }
   }
   std::printf("Done.\n");
+  TemplateColour template_colour = {};
+  print_asked_and_shown(settings, colours, template_colour);
+  add_colour_help(settings, colours, template_colour);
   print_readability_report(colours);
   std::printf("\n\nAre you satisfied with the result?\n\n");
   return ask_preview_accepted();

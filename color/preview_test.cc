@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -132,23 +134,106 @@ TEST_F(PreviewTest, MulticolourMakesFourCompleteGroupsInSectionOrder) {
   }
 }
 
-TEST_F(PreviewTest, MulticolourReportNamesEachSectionsProblems) {
+// The report line of a section, from the name to the end of the line.
+std::string line_of(const std::string& text, const std::string& name) {
+  size_t start = text.find("\n" + name + ": ");
+  if (start == std::string::npos) return "";
+  return text.substr(start + 1, text.find('\n', start + 1) - start - 1);
+}
+
+TEST_F(PreviewTest, MulticolourReportNamesEachSectionsProblemsWithAColourToTry) {
   settings_.design_choice = kCustomMulti;
   list_sample("DG", "262626FF");
   const char* colours[] = {"5798EE", "EEB05D", "42EE93", "EEEDED"};
   for (int n = 1; n <= 4; ++n) list_sample("CS" + std::to_string(n), colours[n - 1]);
   feed("\n");
   EXPECT_TRUE(make_preview(settings_));
+  // No tool ran, so no colour worked out was confirmed.
+  const char kUnconfirmed[] = "; no colour to try could be confirmed with the image tool\n";
+  EXPECT_EQ(std::string("\nPreparing preview....Done.\n"
+                        "MODULATORS: white labels on EEB05D buttons 1.9:1, hard to read (aim for "
+                        "2:1 or more)") +
+                kUnconfirmed +
+                "EFFECTS: white labels on 42EE93 buttons 1.5:1, hard to read (aim for 2:1 or "
+                "more)" +
+                kUnconfirmed +
+                "GLOBALS: white labels on EEEDED buttons 1.2:1, hard to read (aim for 2:1 or "
+                "more)" +
+                kUnconfirmed + kQuestion,
+            printed());
+  // The preview's own commands come first and unchanged (the background's
+  // sample, then four groups of sample and image); then tries for the three
+  // sections, each a recoloured copy of the sample in skindata\temp (the
+  // measured sections bear out the template's colour, so it is not measured).
+  const size_t preview_commands = 2 + 4 * 6;
+  ASSERT_GT(commands().size(), preview_commands + 3 * 3);
+  EXPECT_EQ(0u, (commands().size() - preview_commands) % 3);
+  char last = '2';
+  for (size_t i = preview_commands; i < commands().size(); ++i) {
+    size_t at = commands()[i].find(".\\skindata\\temp\\Try");
+    ASSERT_NE(std::string::npos, at) << commands()[i];
+    char section = commands()[i][at + 19];
+    EXPECT_TRUE(section == last || section == last + 1) << commands()[i];
+    last = section;
+  }
+  EXPECT_EQ('4', last);
+
+  // When the tool shows a colour that reads well, the colour worked out is
+  // offered: the one the confirming command recoloured with.
+  for (int n = 2; n <= 4; ++n) list_sample("Try" + std::to_string(n), "5798EE");
+  recorded_commands().clear();
+  feed("\n");
+  make_preview(settings_);
+  std::string modulators = line_of(printed(), "MODULATORS");
+  size_t at = modulators.find("; try ");
+  ASSERT_NE(std::string::npos, at) << modulators;
+  SectionColor tried = {};
+  ASSERT_EQ(3, std::sscanf(modulators.c_str() + at, "; try %d,%d,%d", &tried.red, &tried.green,
+                           &tried.blue));
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "%02X%02X%02X", tried.red, tried.green, tried.blue);
+  EXPECT_TRUE(ends_with(modulators, " (#" + std::string(hex) + ")")) << modulators;
+  compute_section_modulation(tried);
+  char command[kCommandBufferSize];
+  format_section_command(command, tried, "skindata\\temp", "Try2Sample.png");
+  EXPECT_EQ(command, commands()[preview_commands + 1]);
+  EXPECT_EQ(preview_commands + 3 * 3, commands().size());  // one try each
+}
+
+TEST_F(PreviewTest, ColoursFarFromTheAskedOnesAreExplained) {
+  settings_.design_choice = kCustomMulti;
+  settings_.cs4 = SectionColor{60, 60, 70, 0.0f, 0.0f};
+  list_sample("DG", "262626FF");
+  const char* colours[] = {"5798EE", "EEB05D", "42EE93", "CCCBEE"};
+  for (int n = 1; n <= 4; ++n) list_sample("CS" + std::to_string(n), colours[n - 1]);
+  feed("\n");
+  make_preview(settings_);
   EXPECT_EQ(
-      std::string("\nPreparing preview....Done.\n"
-                  "MODULATORS: white labels on EEB05D buttons 1.9:1, hard to read (aim for 2:1 or "
-                  "more)\n"
-                  "EFFECTS: white labels on 42EE93 buttons 1.5:1, hard to read (aim for 2:1 or "
-                  "more)\n"
-                  "GLOBALS: white labels on EEEDED buttons 1.2:1, hard to read (aim for 2:1 or "
-                  "more)\n") +
-          kQuestion,
-      printed());
+      "GLOBALS: you asked for 3C3C46, the skin will show CCCBEE (images keep their own "
+      "brightness)",
+      line_of(printed(), "GLOBALS"));
+  // Adjusted, the colours no longer fit the template's drawn colour, which
+  // is then measured (here it cannot be); each adjustment made is named.
+  settings_.global_adjust = 2;
+  settings_.global_brightness = -20.0f;
+  settings_.global_saturation = 5.0f;
+  list_sample("CS4", "3C3C46");  // shown as asked: nothing to explain
+  list_sample("CS1", "1020A0");
+  recorded_commands().clear();
+  feed("\n");
+  make_preview(settings_);
+  std::string text = printed();
+  EXPECT_EQ(
+      "GENERATORS: you asked for 5797EC, the skin will show 1020A0 (images keep their own "
+      "brightness; the global brightness adjustment darkens the whole skin; the global contrast "
+      "adjustment moves colours towards middle grey; the global saturation adjustment "
+      "strengthens every colour; the global hue adjustment turns every hue)",
+      line_of(text, "GENERATORS"));
+  EXPECT_EQ(1u, count_of(text, "you asked for"));
+  EXPECT_EQ(1u, std::count(commands().begin(), commands().end(),
+                           ".\\skindata\\identify -verbose "
+                           ".\\skindata\\SkinTemplate\\Images\\Other\\CS1Sample.png | "
+                           "findstr # > .\\skindata\\temp\\TemplateSample.txt"));
 }
 
 TEST_F(PreviewTest, OnlyAnAnswerOfTwoOrNoNumberAccepts) {

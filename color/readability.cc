@@ -10,12 +10,6 @@ namespace {
 
 constexpr Rgb kWhite = {255, 255, 255};
 
-const char* section_name(const ReadabilityColours& colours, int section) {
-  if (colours.section_count == 1) return "MAIN";
-  const char* const names[] = {"GENERATORS", "MODULATORS", "EFFECTS", "GLOBALS"};
-  return names[section - 1];
-}
-
 int clamped(int amount) {
   return amount < 0 ? 0 : (amount > 255 ? 255 : amount);
 }
@@ -25,17 +19,6 @@ int hex_digit(char c) {
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
-}
-
-struct HexText {
-  char digits[7];
-};
-
-HexText hex_of(Rgb colour) {
-  HexText text;
-  format_bounded(text.digits, sizeof text.digits, "%02X%02X%02X", clamped(colour.red),
-                 clamped(colour.green), clamped(colour.blue));
-  return text;
 }
 
 // A value with one decimal, never rounded up onto the threshold it misses:
@@ -59,7 +42,83 @@ bool any_section_measured(const ReadabilityColours& colours) {
   return false;
 }
 
+// "; try 84,92,238 (#545CEE)": amounts to type at the three questions, or
+// the code to type at the first.
+void print_amounts(Rgb colour) {
+  std::printf("%d,%d,%d (#%s)", clamped(colour.red), clamped(colour.green), clamped(colour.blue),
+              hex_of(colour).digits);
+}
+
+void print_help(const ColourToTry& help, const char* none_passes) {
+  switch (help.kind) {
+    case TryKind::kTry:
+      std::printf("; try ");
+      print_amounts(help.colour);
+      break;
+    case TryKind::kNonePasses:
+      std::printf("; %s", none_passes);
+      break;
+    case TryKind::kUnconfirmed:
+      std::printf("; no colour to try could be confirmed with the image tool");
+      break;
+    case TryKind::kSectionFixes:
+      std::printf("; the colour to try above fixes this too");
+      break;
+    case TryKind::kNothing:
+      break;
+  }
+}
+
+// The end of a control or label line.
+void print_colour_help(const SectionHelp& help) {
+  print_help(help.colour, "no colour the skin can show passes these checks");
+  if (help.colour.kind == TryKind::kTry && help.selection_with_colour &&
+      help.selection.kind == TryKind::kTry) {
+    std::printf(" with the selection at ");
+    print_amounts(help.selection.colour);
+  }
+  std::printf("\n");
+}
+
 }  // namespace
+
+HexText hex_of(Rgb colour) {
+  HexText text;
+  format_bounded(text.digits, sizeof text.digits, "%02X%02X%02X", clamped(colour.red),
+                 clamped(colour.green), clamped(colour.blue));
+  return text;
+}
+
+const char* report_section_name(const ReadabilityColours& colours, int section) {
+  if (colours.section_count == 1) return "MAIN";
+  const char* const names[] = {"GENERATORS", "MODULATORS", "EFFECTS", "GLOBALS"};
+  return names[section - 1];
+}
+
+bool reads_on_background(Rgb shown, Rgb background) {
+  return contrast_ratio(shown, background) >= kControlContrast;
+}
+
+bool labels_read_on(Rgb shown) {
+  return contrast_ratio(kWhite, shown) >= kLabelContrast;
+}
+
+bool selection_stands_out(Rgb selection, Rgb shown) {
+  return ciede2000(srgb_to_lab(selection), srgb_to_lab(shown)) >= kSelectionDistance;
+}
+
+bool section_colour_fails(const ReadabilityColours& colours, int section) {
+  const SampledColour& sample = colours.sections[section - 1];
+  if (!sample.measured) return false;
+  if (colours.background.measured && !reads_on_background(sample.colour, colours.background.colour))
+    return true;
+  return !labels_read_on(sample.colour);
+}
+
+bool selection_fails(const ReadabilityColours& colours, int section) {
+  const SampledColour& sample = colours.sections[section - 1];
+  return sample.measured && !selection_stands_out(colours.selection, sample.colour);
+}
 
 ReadabilityColours readability_colours_for(const SkinSettings& settings) {
   ReadabilityColours colours = {};
@@ -95,32 +154,37 @@ SampledColour sampled_from_listing(const char* listing_file) {
 int print_section_problems(const ReadabilityColours& colours, int section, const char* prefix) {
   const SampledColour& sample = colours.sections[section - 1];
   if (!sample.measured) return 0;
-  const char* name = section_name(colours, section);
+  const char* name = report_section_name(colours, section);
+  const SectionHelp& help = colours.help[section - 1];
   HexText hex = hex_of(sample.colour);
   int problems = 0;
   if (colours.background.measured) {
     double ratio = contrast_ratio(sample.colour, colours.background.colour);
     if (ratio < kControlContrast) {
       std::printf(
-          "%s%s: %s controls on the %s background %.1f:1, hard to see (aim for %g:1 or more)\n",
+          "%s%s: %s controls on the %s background %.1f:1, hard to see (aim for %g:1 or more)",
           prefix, name, hex.digits, hex_of(colours.background.colour).digits,
           shown(ratio, kControlContrast), kControlContrast);
+      print_colour_help(help);
       ++problems;
     }
   }
   double labels = contrast_ratio(kWhite, sample.colour);
   if (labels < kLabelContrast) {
-    std::printf("%s%s: white labels on %s buttons %.1f:1, hard to read (aim for %g:1 or more)\n",
+    std::printf("%s%s: white labels on %s buttons %.1f:1, hard to read (aim for %g:1 or more)",
                 prefix, name, hex.digits, shown(labels, kLabelContrast), kLabelContrast);
+    print_colour_help(help);
     ++problems;
   }
   double distance = ciede2000(srgb_to_lab(colours.selection), srgb_to_lab(sample.colour));
   if (distance < kSelectionDistance) {
     std::printf(
         "%s%s: %s selection next to %s controls, distance %.1f, hard to tell apart (aim for %g or "
-        "more)\n",
+        "more)",
         prefix, name, hex_of(colours.selection).digits, hex.digits,
         shown(distance, kSelectionDistance), kSelectionDistance);
+    print_help(help.selection, "no colour stands apart from every section colour");
+    std::printf("\n");
     ++problems;
   }
   return problems;
@@ -134,7 +198,7 @@ void print_readability_report(const ReadabilityColours& colours) {
   for (int section = 1; section <= colours.section_count; ++section) {
     if (!colours.sections[section - 1].measured) {
       std::printf("%s: the colour sample could not be measured, so its checks are left out.\n",
-                  section_name(colours, section));
+                  report_section_name(colours, section));
     }
     problems += print_section_problems(colours, section, "");
   }

@@ -11,7 +11,9 @@
 // - the typed selection colour against the section colour, a CIEDE2000
 //   distance of at least 10 (the selection is drawn over section colours).
 // A colour that could not be measured leaves its checks out, with one line
-// saying so; no colour is ever guessed for it.
+// saying so; no colour is ever guessed for it. A problem line ends with the
+// help worked out for it (color/colour_help.h), when there is any: a colour
+// to try, or why there is none.
 #ifndef SKINBUILDER_COLOR_READABILITY_H_
 #define SKINBUILDER_COLOR_READABILITY_H_
 
@@ -23,11 +25,35 @@ struct SampledColour {
   Rgb colour;
 };
 
+// What a problem line offers the user (color/colour_help.h works it out).
+enum class TryKind {
+  kNothing,      // no help worked out: the line ends as it is
+  kTry,          // colour, to be typed as red, green, blue or as a code
+  kNonePasses,   // no colour the skin can show passes the section's checks
+  kUnconfirmed,  // the image tool did not confirm any colour worked out
+  kSectionFixes  // a selection line: the section's own colour to try fixes it
+};
+
+struct ColourToTry {
+  TryKind kind;
+  Rgb colour;
+};
+
+// The help for one section's lines: its colour for the control and label
+// lines, the selection colour for the selection line. A section colour that
+// would sit too near the selection brings a selection to try along.
+struct SectionHelp {
+  ColourToTry colour;
+  ColourToTry selection;
+  bool selection_with_colour;
+};
+
 struct ReadabilityColours {
   int section_count;          // 1 for the single-colour designs (MAIN), else 4
   SampledColour sections[4];  // CS1 .. CS4 as the images show them
   SampledColour background;   // the skin's dark grey as the images show it
   Rgb selection;              // as typed, each amount clamped to 0..255
+  SectionHelp help[4];        // all kNothing unless help was added
 };
 
 inline constexpr double kControlContrast = 3.0;
@@ -45,8 +71,29 @@ SampledColour sampled_from_text(bool measured, const char* text);
 // (scripts/measure.h reads it); not measured when there is none.
 SampledColour sampled_from_listing(const char* listing_file);
 
+// The three checks of one colour the images show.
+bool reads_on_background(Rgb shown, Rgb background);  // kControlContrast
+bool labels_read_on(Rgb shown);                       // kLabelContrast
+bool selection_stands_out(Rgb selection, Rgb shown);  // kSelectionDistance
+
+// Whether the section's own colour must change: its colour was measured and
+// fails the background check (when the background was measured) or the
+// label check. The selection check is the selection's concern.
+bool section_colour_fails(const ReadabilityColours& colours, int section);
+bool selection_fails(const ReadabilityColours& colours, int section);
+
+// The name of section n in the report: MAIN, or GENERATORS to GLOBALS.
+const char* report_section_name(const ReadabilityColours& colours, int section);
+
+// Six upper-case hexadecimal digits of a colour, each amount clamped to 0..255.
+struct HexText {
+  char digits[7];
+};
+HexText hex_of(Rgb colour);
+
 // Prints each failed check of section n (1-based) as a line beginning with
-// prefix; returns their number. Nothing for a section not measured.
+// prefix, each ending with the help worked out for it; returns their
+// number. Nothing for a section not measured.
 int print_section_problems(const ReadabilityColours& colours, int section, const char* prefix);
 
 // The whole report: a line for each sample that could not be measured and

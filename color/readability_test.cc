@@ -53,6 +53,37 @@ TEST(ReadabilityTest, EachCheckFailsJustBelowItsThresholdAndSaysSo) {
   EXPECT_EQ(2, problems);
 }
 
+TEST(ReadabilityTest, ProblemLinesEndWithTheirHelp) {
+  ReadabilityColours colours = colours_of(4);
+  colours.selection = {0x30, 0x10, 0x10};
+  colours.sections[0] = measured(0x57, 0x98, 0xEE);  // reads well
+  colours.sections[1] = measured(0x30, 0x10, 0x10);  // dark, and the selection on it
+  colours.sections[2] = measured(0xEE, 0xED, 0xED);
+  colours.sections[3] = measured(0xEE, 0xB0, 0x5D);
+  colours.help[1] = {{TryKind::kTry, {96, 118, 236}}, {TryKind::kSectionFixes, {}}, false};
+  colours.help[2] = {{TryKind::kTry, {1, 2, 3}}, {TryKind::kTry, {250, 0, 10}}, true};
+  colours.help[3] = {{TryKind::kNonePasses, {}}, {TryKind::kNonePasses, {}}, false};
+  EXPECT_EQ(
+      "MODULATORS: 301010 controls on the 262626 background 1.1:1, hard to see (aim for 3:1 or "
+      "more); try 96,118,236 (#6076EC)\n"
+      "MODULATORS: 301010 selection next to 301010 controls, distance 0.0, hard to tell apart "
+      "(aim for 10 or more); the colour to try above fixes this too\n"
+      "EFFECTS: white labels on EEEDED buttons 1.2:1, hard to read (aim for 2:1 or more); try "
+      "1,2,3 (#010203) with the selection at 250,0,10 (#FA000A)\n"
+      "GLOBALS: white labels on EEB05D buttons 1.9:1, hard to read (aim for 2:1 or more); no "
+      "colour the skin can show passes these checks\n",
+      stdout_of([&] { print_readability_report(colours); }));
+  colours.sections[3] = measured(0x30, 0x10, 0x11);
+  colours.help[3].colour.kind = TryKind::kUnconfirmed;
+  std::string globals = stdout_of([&] { print_section_problems(colours, 4, ""); });
+  EXPECT_EQ(1u, count_of(globals,
+                         "(aim for 3:1 or more); no colour to try could be confirmed "
+                         "with the image tool\n"));
+  EXPECT_EQ(1u, count_of(globals,
+                         "(aim for 10 or more); no colour stands apart from every "
+                         "section colour\n"));
+}
+
 TEST(ReadabilityTest, SamplesThatCannotBeMeasuredLeaveTheirChecksOut) {
   ReadabilityColours colours = colours_of(1);
   colours.sections[0] = measured(0x57, 0x98, 0xEE);  // the template blue as built

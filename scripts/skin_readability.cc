@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "assembly/commands.h"
+#include "color/colour_help.h"
 #include "color/readability.h"
 #include "scripts/measure.h"
 
@@ -35,6 +36,8 @@ void report_skin_readability(const SkinSettings& settings) {
     colours.sections[n] = kept_sample(measured_skin.sections[n]);
   }
   colours.background = skin_background(settings);
+  TemplateColour template_colour = {};
+  add_colour_help(settings, colours, template_colour);
   print_readability_report(colours);
   std::printf("\n");
 }

@@ -5,7 +5,9 @@
 // from Images\Other\CS<n>Sample.png (scripts/measure.h keeps them). The dark
 // background grey was measured there too when global adjustments were made;
 // otherwise it is measured here from Images\Other\DGSample.png, into a
-// listing file of its own, skindata\temp\DGfinal.txt.
+// listing file of its own, skindata\temp\DGfinal.txt. The colours to try on
+// its problem lines (color/colour_help.h) are confirmed on copies of the
+// template's sample in skindata\temp; the skin itself is not touched again.
 #ifndef SKINBUILDER_SCRIPTS_SKIN_READABILITY_H_
 #define SKINBUILDER_SCRIPTS_SKIN_READABILITY_H_
 

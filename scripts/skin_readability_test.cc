@@ -36,11 +36,12 @@ TEST(SkinReadabilityTest, WithoutAdjustmentsOnlyTheDarkGreyIsMeasuredAgain) {
                                      "\".\\My Skin\\Images\\Other\\DGSample.png\" | findstr # > "
                                      ".\\skindata\\temp\\DGfinal.txt"},
             recorded_commands());
-  // A lighter background than the template's is measured, not assumed.
+  // A lighter background than the template's is measured, not assumed. (No
+  // tool runs here, so no colour to try is confirmed.)
   list("DGfinal.txt", "A0A0A0");
   EXPECT_EQ(
       "MAIN: 5798EE controls on the A0A0A0 background 1.1:1, hard to see (aim for 3:1 or "
-      "more)\n\n",
+      "more); no colour to try could be confirmed with the image tool\n\n",
       stdout_of([&] { report_skin_readability(settings); }));
 }
 
@@ -53,14 +54,25 @@ TEST(SkinReadabilityTest, AfterAdjustmentsTheBuildsOwnMeasurementsAreUsed) {
   std::remove("skindata/temp/CS2info.txt");  // its asked-for colour stood in for the scripts
   list("DGfinal.txt", "FFFFFF");             // a stale listing of no concern here
   SkinSettings settings = built(kCustomMulti, 2);
+  const std::string unconfirmed = "; no colour to try could be confirmed with the image tool\n";
   EXPECT_EQ(
       "GENERATORS: 0000FF controls on the 101010 background 2.2:1, hard to see (aim for 3:1 or "
-      "more)\n"
-      "MODULATORS: the colour sample could not be measured, so its checks are left out.\n"
-      "EFFECTS: white labels on 42EE93 buttons 1.5:1, hard to read (aim for 2:1 or more)\n"
-      "GLOBALS: white labels on EEEDED buttons 1.2:1, hard to read (aim for 2:1 or more)\n\n",
+      "more)" +
+          unconfirmed +
+          "MODULATORS: the colour sample could not be measured, so its checks are left out.\n"
+          "EFFECTS: white labels on 42EE93 buttons 1.5:1, hard to read (aim for 2:1 or more)" +
+          unconfirmed +
+          "GLOBALS: white labels on EEEDED buttons 1.2:1, hard to read (aim for 2:1 or more)" +
+          unconfirmed + "\n",
       stdout_of([&] { report_skin_readability(settings); }));
-  EXPECT_TRUE(recorded_commands().empty());
+  // Nothing is measured again from the skin; the colour help works in
+  // skindata\temp only (here it measures the template's sample, since the
+  // adjusted colours do not bear out the colour it is drawn in).
+  ASSERT_FALSE(recorded_commands().empty());
+  for (const std::string& command : recorded_commands()) {
+    EXPECT_EQ(std::string::npos, command.find("My Skin")) << command;
+  }
+  EXPECT_EQ(1u, count_of(recorded_commands()[0], "TemplateSample.txt"));
 }
 
 }  // namespace

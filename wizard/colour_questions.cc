@@ -5,6 +5,7 @@
 
 #include "color/modulation.h"
 #include "wizard/answer_checks.h"
+#include "wizard/colour_code.h"
 #include "wizard/prompts.h"
 
 namespace {
@@ -43,7 +44,7 @@ void print_section_notes() {
 }
 
 void ask_components(int32_t* red, int32_t* green, int32_t* blue) {
-  ask_int("Red amount (0-255) (Default = %d): ", red);
+  ask_red_or_code("Red amount (0-255) (Default = %d): ", red, green, blue);
   ask_int("Green amount (0-255) (Default = %d): ", green);
   ask_int("Blue amount (0-255) (Default = %d): ", blue);
 }

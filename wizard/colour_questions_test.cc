@@ -100,6 +100,32 @@ TEST_F(ColourQuestionsTest, MulticolourAsksFourSectionsThenTheAdjustmentsInTheir
   EXPECT_STREQ("-sharpen 0x1", settings_.advanced_options);
 }
 
+TEST_F(ColourQuestionsTest, ACodeAtRedSetsAllThreeAmountsAndBecomesTheDefaults) {
+  settings_.design_choice = kCustomMulti;
+  // Generators by code, green then changed; modulators by a short code;
+  // effects by a code without "#", which is the number 3; globals by a code
+  // that is not one, which keeps the default; the selection by code.
+  feed("#3C3C46\n7\n\n#fa0\n\n\n3C3C46\n\n\n#3C3C4\n\n\n #D8633F \n\n\n");
+  ask_colour_questions(settings_);
+  std::string text = printed();
+  EXPECT_EQ(1u, count_of(text,
+                         "Red amount (0-255) (Default = 87): Green amount (0-255) (Default = "
+                         "60): Blue amount (0-255) (Default = 70): "));
+  EXPECT_EQ(1u, count_of(text,
+                         "Red amount (0-255) (Default = 233): Green amount (0-255) (Default "
+                         "= 170): Blue amount (0-255) (Default = 0): "));
+  EXPECT_EQ(1u, count_of(text, rgb_prompts(60, 216, 134) + "\n"));
+  EXPECT_EQ(1u, count_of(text, rgb_prompts(221, 221, 221) + "\n"));
+  EXPECT_EQ((std::vector<int32_t>{60, 7, 70, 255, 170, 0, 3, 216, 134, 221, 221, 221, 216, 99, 63}),
+            (std::vector<int32_t>{settings_.cs1.red, settings_.cs1.green, settings_.cs1.blue,
+                                  settings_.cs2.red, settings_.cs2.green, settings_.cs2.blue,
+                                  settings_.cs3.red, settings_.cs3.green, settings_.cs3.blue,
+                                  settings_.cs4.red, settings_.cs4.green, settings_.cs4.blue,
+                                  settings_.sel_red, settings_.sel_green, settings_.sel_blue}));
+  // The modulation follows the colours the codes gave.
+  EXPECT_NEAR((40.0 - 214.2) * 100 / 180 + 100, settings_.cs2.modulate_hue, 1e-4);
+}
+
 TEST_F(ColourQuestionsTest, AdvancedOptionsKeepClearRefuseAndEndOfInput) {
   std::strcpy(settings_.skin_name, "Skin");
   std::strcpy(settings_.advanced_options, "-old");

@@ -65,10 +65,6 @@ bool prepare_standard_skin() {
   return true;
 }
 
-// The CUSTOM designs: questions and preview until accepted, the name, then
-// the folder is made and each style answer lays its overlay into it at once.
-bool prepare_custom_skin();
-
 // The CUSTOM designs' question loop: every pass starts from the answers of
 // the last one, until the user accepts the preview.
 void ask_until_preview_accepted() {
@@ -77,6 +73,8 @@ void ask_until_preview_accepted() {
   } while (!make_preview(settings));
 }
 
+// The CUSTOM designs: questions and preview until accepted, the name, then
+// the folder is made and each style answer lays its overlay into it at once.
 bool prepare_custom_skin() {
   ask_until_preview_accepted();
   ask_skin_name(settings);

@@ -4,12 +4,17 @@
 // once, for the CUSTOM designs and presets the colour questions and the
 // preview repeat until the user accepts, then the name and style questions;
 // then the build (file structure, recolouring, global adjustments, colour
-// measurement and scripts), the closing messages and, for CUSTOM designs,
-// the offer to save a preset. Every path ends with the wait for ENTER.
+// measurement and scripts), the build's check, the closing messages and,
+// for CUSTOM designs, the offer to save a preset (also after a failed
+// build, so that no answer is lost). Every path ends with the wait for
+// ENTER. The skin folder is replaced only between begin_skin_build and the
+// check (assembly/previous_skin.h).
 #ifndef SKINBUILDER_WIZARD_DRIVER_H_
 #define SKINBUILDER_WIZARD_DRIVER_H_
 
-// Runs the whole dialogue in the current folder; returns the exit code, 0.
+// Runs the whole dialogue in the current folder; returns the exit status:
+// 0 when the skin was built and passed its check, 1 when the build could
+// not start or failed.
 int run_wizard();
 
 #endif  // SKINBUILDER_WIZARD_DRIVER_H_

@@ -1,0 +1,71 @@
+// The colours to try: for a palette whose report has problems, the colours
+// nearest (CIEDE2000) to the user's own that pass every readability check
+// (color/readability.h), worked out together for the whole palette.
+//
+// A section colour reaches the skin through the colour model
+// (color/colour_model.h): only its hue and saturation count, the images
+// keep their own brightness, and the global adjustments act on the result.
+// So the colours a section can show are the predictions for typed colours
+// of every hue and saturation at the template's brightness; the one chosen
+// is the passing prediction nearest to the colour asked for, and what is
+// suggested is its typed colour (without global adjustments it is about
+// the colour the skin will show, so asking for it gets it). The search runs
+// over a grid of hues and saturations, is refined around the best, and
+// when the grid holds no passing colour at all, every typed colour at that
+// brightness is tried before "no colour passes" is said.
+//
+// The selection colour is shown as typed, so any colour can be it: it is
+// moved only when it sits too near a section colour, to the nearest colour
+// far enough from every section colour the skin will show.
+//
+// Predictions are only trusted once the image tool confirms them: every
+// section colour suggested is first recoloured for real (the confirm
+// function), and kept only when the measured result passes; otherwise the
+// search runs again with wider margins, and after three colours refused (or
+// margins 125 times the first) the line says that nothing could be
+// confirmed. The selection is worked out last, from
+// the measured colours.
+#ifndef SKINBUILDER_COLOR_NEAREST_PASSING_H_
+#define SKINBUILDER_COLOR_NEAREST_PASSING_H_
+
+#include <functional>
+
+#include "color/colour_model.h"
+#include "color/readability.h"
+
+struct SectionGoal {
+  Rgb asked;                 // the user's colour, amounts clamped to 0..255
+  SampledColour background;  // the background check counts only when measured
+  const Rgb* avoid;          // a selection colour to stay clear of, or nullptr
+  double margin_scale;       // widens the margins kept from every threshold
+};
+
+struct SectionFind {
+  bool found;
+  Rgb typed;      // the colour to type
+  Rgb predicted;  // what the skin is expected to show for it
+};
+
+// The nearest passing section colour. Not found when no colour the model
+// can produce passes; with avoid, a colour that passes only near the
+// selection is not found either.
+SectionFind nearest_passing_section(const SkinLook& look, const SectionGoal& goal);
+
+// The colour nearest to selection that lies at least kSelectionDistance
+// (plus a small margin) from each of the count colours of shown; false
+// when none does.
+bool nearest_distinct_selection(Rgb selection, const Rgb* shown, int count, Rgb& out);
+
+// What the image tool shows for section n (1-based) typed as typed.
+using ConfirmColour = std::function<SampledColour(int section, Rgb typed)>;
+
+// Fills colours.help for every problem line of the report: a colour to try
+// (confirmed), kNonePasses or kUnconfirmed. asked holds the typed colours of
+// the sections, clamped. Calls confirm only for section colours to try.
+// Without a look (the template's colour is unknown) no section colour can
+// be predicted: their lines say that nothing was confirmed, while the
+// selection is still placed.
+void suggest_palette(const SkinLook* look, const Rgb asked[4], const ConfirmColour& confirm,
+                     ReadabilityColours& colours);
+
+#endif  // SKINBUILDER_COLOR_NEAREST_PASSING_H_

@@ -1,0 +1,197 @@
+#include "color/nearest_passing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "tests/test_support.h"
+
+namespace {
+
+constexpr Rgb kTemplate = {89, 153, 238};
+constexpr SampledColour kBackground = {true, {0x26, 0x26, 0x26}};
+
+SkinLook look_of(float brightness = 0.0f, float contrast = 0.0f) {
+  SkinSettings settings;
+  init_settings(settings);
+  if (brightness != 0.0f || contrast != 0.0f) settings.global_adjust = 2;
+  settings.global_brightness = brightness;
+  settings.global_contrast = contrast;
+  return skin_look_of(settings, kTemplate);
+}
+
+bool reads_well(Rgb shown) {
+  return reads_on_background(shown, kBackground.colour) && labels_read_on(shown);
+}
+
+double distance(Rgb one, Rgb two) {
+  return ciede2000(srgb_to_lab(one), srgb_to_lab(two));
+}
+
+std::string text_of(Rgb c) {
+  return std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue);
+}
+
+// The nearest passing colour, checked against every fourth typed colour at
+// the template's brightness: none of those that pass lies nearer.
+TEST(NearestPassingTest, FindsThePassingColourNearestTheAskedOne) {
+  SkinLook look = look_of();
+  const Rgb asked[] = {
+      {221, 221, 221}, {60, 216, 134}, {233, 173, 92}, {60, 60, 70}, {255, 255, 0}};
+  for (const Rgb& colour : asked) {
+    SectionFind find = nearest_passing_section(look, {colour, kBackground, nullptr, 1.0});
+    ASSERT_TRUE(find.found) << text_of(colour);
+    EXPECT_TRUE(reads_well(find.predicted)) << text_of(find.predicted);
+    Rgb again = predicted_colour(look, find.typed);
+    EXPECT_EQ(text_of(find.predicted), text_of(again));
+    // Asking for the colour to try gets about it: the images' brightness is its own.
+    EXPECT_LT(distance(find.typed, find.predicted), 1.5) << text_of(find.typed);
+    EXPECT_EQ(238, std::max({find.typed.red, find.typed.green, find.typed.blue}));
+    double found = distance(colour, find.predicted);
+    for (int channel = 0; channel < 3; ++channel) {
+      for (int a = 0; a <= 238; a += 4) {
+        for (int b = 0; b <= 238; b += 4) {
+          int amounts[3] = {a, b, 0};
+          amounts[2] = amounts[channel];
+          amounts[channel] = 238;
+          Rgb shown = predicted_colour(look, {amounts[0], amounts[1], amounts[2]});
+          if (!reads_well(shown)) continue;
+          EXPECT_GE(distance(colour, shown), found - 0.5)
+              << text_of(colour) << ": " << text_of(shown) << " is nearer than "
+              << text_of(find.predicted);
+        }
+      }
+    }
+  }
+}
+
+TEST(NearestPassingTest, NoneWhereNoColourOfTheModelPasses) {
+  // Darkened to a tenth, nothing stands out on the dark background.
+  SectionFind find =
+      nearest_passing_section(look_of(-90.0f), {{0, 0, 255}, kBackground, nullptr, 1.0});
+  EXPECT_FALSE(find.found);
+  // Without the background check the same skin has colours that pass.
+  EXPECT_TRUE(nearest_passing_section(look_of(-90.0f), {{0, 0, 255}, {}, nullptr, 1.0}).found);
+  // A narrow band still counts: darkened and flattened, only some hues pass.
+  find =
+      nearest_passing_section(look_of(-40.0f, -30.0f), {{255, 255, 0}, kBackground, nullptr, 1.0});
+  ASSERT_TRUE(find.found);
+  EXPECT_TRUE(reads_well(find.predicted)) << text_of(find.predicted);
+}
+
+TEST(NearestPassingTest, KeepsClearOfTheSelectionAndMovesTheSelectionClear) {
+  SkinLook look = look_of();
+  SectionFind free = nearest_passing_section(look, {{221, 221, 221}, kBackground, nullptr, 1.0});
+  ASSERT_TRUE(free.found);
+  Rgb selection = free.predicted;
+  SectionFind clear =
+      nearest_passing_section(look, {{221, 221, 221}, kBackground, &selection, 1.0});
+  ASSERT_TRUE(clear.found);
+  EXPECT_TRUE(selection_stands_out(selection, clear.predicted));
+  EXPECT_TRUE(reads_well(clear.predicted));
+
+  Rgb shown[] = {{0xEE, 0xB0, 0x5D}, {0x42, 0xEE, 0x93}, {0xD8, 0x63, 0x3E}};
+  Rgb moved;
+  ASSERT_TRUE(nearest_distinct_selection({0xD8, 0x63, 0x3E}, shown, 3, moved));
+  for (const Rgb& colour : shown) EXPECT_TRUE(selection_stands_out(moved, colour));
+  EXPECT_LT(distance(moved, {0xD8, 0x63, 0x3E}), 13.0) << text_of(moved);
+  // A selection already clear of every colour stays as it is.
+  ASSERT_TRUE(nearest_distinct_selection({0, 0, 0}, shown, 3, moved));
+  EXPECT_EQ("0,0,0", text_of(moved));
+}
+
+ReadabilityColours measured_palette(const SkinLook& look, const Rgb asked[4], Rgb selection) {
+  ReadabilityColours colours = {};
+  colours.section_count = 4;
+  colours.background = kBackground;
+  colours.selection = selection;
+  for (int n = 0; n < 4; ++n) colours.sections[n] = {true, predicted_colour(look, asked[n])};
+  return colours;
+}
+
+// The report once every colour to try is typed, as the model says it looks.
+std::string report_after_typing(const SkinLook& look, const Rgb asked[4],
+                                const ReadabilityColours& helped) {
+  Rgb typed[4];
+  Rgb selection = helped.selection;
+  for (int n = 0; n < 4; ++n) {
+    const SectionHelp& help = helped.help[n];
+    typed[n] = help.colour.kind == TryKind::kTry ? help.colour.colour : asked[n];
+    if (help.selection.kind == TryKind::kTry) selection = help.selection.colour;
+  }
+  return stdout_of([&] { print_readability_report(measured_palette(look, typed, selection)); });
+}
+
+TEST(NearestPassingTest, APaletteIsHelpedAsAWhole) {
+  SkinLook look = look_of();
+  ConfirmColour by_model = [&](int, Rgb typed) {
+    return SampledColour{true, predicted_colour(look, typed)};
+  };
+  // The default multicolour palette: three sections fail their labels.
+  const Rgb defaults[4] = {{87, 151, 236}, {233, 173, 92}, {60, 216, 134}, {221, 221, 221}};
+  ReadabilityColours colours = measured_palette(look, defaults, {216, 99, 62});
+  suggest_palette(&look, defaults, by_model, colours);
+  EXPECT_EQ(TryKind::kNothing, colours.help[0].colour.kind);
+  for (int n = 1; n < 4; ++n) EXPECT_EQ(TryKind::kTry, colours.help[n].colour.kind) << n;
+  EXPECT_EQ("Colours read well.\n", report_after_typing(look, defaults, colours));
+
+  // The selection on the generators' colour, which itself passes: only the
+  // selection moves. The globals' colour moves too, and clear of it.
+  Rgb selection = predicted_colour(look, defaults[0]);
+  colours = measured_palette(look, defaults, selection);
+  suggest_palette(&look, defaults, by_model, colours);
+  EXPECT_EQ(TryKind::kNothing, colours.help[0].colour.kind);
+  EXPECT_EQ(TryKind::kTry, colours.help[0].selection.kind);
+  EXPECT_EQ("Colours read well.\n", report_after_typing(look, defaults, colours));
+
+  // The selection on a failing colour: moving that colour may be enough.
+  selection = predicted_colour(look, defaults[3]);
+  colours = measured_palette(look, defaults, selection);
+  suggest_palette(&look, defaults, by_model, colours);
+  TryKind selection_help = colours.help[3].selection.kind;
+  EXPECT_TRUE(selection_help == TryKind::kSectionFixes || selection_help == TryKind::kTry);
+  EXPECT_EQ("Colours read well.\n", report_after_typing(look, defaults, colours));
+  EXPECT_NE(std::string::npos,
+            stdout_of([&] { print_readability_report(colours); }).find("; try "));
+}
+
+TEST(NearestPassingTest, NothingUnconfirmedIsSuggested) {
+  SkinLook look = look_of();
+  const Rgb asked[4] = {{87, 151, 236}, {87, 151, 236}, {87, 151, 236}, {221, 221, 221}};
+  int calls = 0;
+  // A tool that always shows white: no prediction holds.
+  ConfirmColour white = [&](int, Rgb) {
+    ++calls;
+    return SampledColour{true, {255, 255, 255}};
+  };
+  ReadabilityColours colours = measured_palette(look, asked, {0, 0, 0});
+  suggest_palette(&look, asked, white, colours);
+  EXPECT_GE(calls, 2);  // margins widen until another colour is found to try
+  EXPECT_LE(calls, 3);
+  EXPECT_EQ(TryKind::kUnconfirmed, colours.help[3].colour.kind);
+  EXPECT_EQ(
+      "GLOBALS: white labels on EEEDED buttons 1.2:1, hard to read (aim for 2:1 or more); no "
+      "colour to try could be confirmed with the image tool\n",
+      stdout_of([&] { print_readability_report(colours); }));
+
+  // No colour can pass: said so, and nothing is confirmed.
+  SkinLook dark = look_of(-90.0f);
+  colours = measured_palette(dark, asked, {0, 0, 0});
+  calls = 0;
+  suggest_palette(&dark, asked, white, colours);
+  EXPECT_EQ(0, calls);
+  EXPECT_EQ(TryKind::kNonePasses, colours.help[0].colour.kind);
+  EXPECT_NE(std::string::npos, stdout_of([&] {
+                                 print_readability_report(colours);
+                               }).find("; no colour the skin can show passes these checks\n"));
+
+  // Without the template's colour no section colour is predicted, while the
+  // selection is still placed among the measured colours.
+  colours = measured_palette(look, asked, predicted_colour(look, asked[0]));
+  suggest_palette(nullptr, asked, white, colours);
+  EXPECT_EQ(TryKind::kUnconfirmed, colours.help[3].colour.kind);
+  EXPECT_EQ(TryKind::kTry, colours.help[0].selection.kind);
+}
+
+}  // namespace

@@ -1,0 +1,182 @@
+// The colour help through the real binary on a small generated skindata:
+// codes as answers, the colours to try at the preview (typing them gives a
+// skin that reads well), the line that explains a colour far from the one
+// asked for, and a user who ignores all of it getting the same skin.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/test_support.h"
+
+namespace {
+
+const char* const kNames[] = {"GENERATORS", "MODULATORS", "EFFECTS", "GLOBALS"};
+
+struct Colour {
+  int red, green, blue;
+};
+
+// A multicolour palette: the four sections, then the selection.
+struct Palette {
+  Colour colours[5];
+};
+
+const Palette kDefaults = {
+    {{87, 151, 236}, {233, 173, 92}, {60, 216, 134}, {221, 221, 221}, {216, 99, 62}}};
+
+// The five colour groups' answers; by code or by amounts, turn about.
+std::string typed(const Palette& palette) {
+  std::string answers;
+  for (int i = 0; i < 5; ++i) {
+    const Colour& c = palette.colours[i];
+    char text[64];
+    if (i % 2 == 0) {
+      std::snprintf(text, sizeof text, "#%02x%02X%02x\n\n\n", c.red, c.green, c.blue);
+    } else {
+      std::snprintf(text, sizeof text, "%d\n%d\n%d\n", c.red, c.green, c.blue);
+    }
+    answers += text;
+  }
+  return answers;
+}
+
+// The text between the nth (0-based) preview's "Done." and its question.
+std::string preview_report(const std::string& output, int nth) {
+  size_t at = 0;
+  for (int i = 0; i <= nth; ++i) {
+    at = output.find("Preparing preview....Done.\n", at);
+    if (at == std::string::npos) return "<no preview " + std::to_string(nth) + ">";
+    at += 27;
+  }
+  return output.substr(at, output.find("\n\nAre you satisfied", at) - at);
+}
+
+bool read_amounts(const std::string& line, size_t at, Colour& out) {
+  return at != std::string::npos &&
+         std::sscanf(line.c_str() + at, "%d,%d,%d", &out.red, &out.green, &out.blue) == 3;
+}
+
+// The palette a user gets by typing every colour to try of a report.
+Palette followed(const Palette& asked, const std::string& report) {
+  Palette palette = asked;
+  for (const std::string& line : lines_of(report)) {
+    if (line.find("you asked for") != std::string::npos) continue;
+    EXPECT_TRUE(line.find("; try ") != std::string::npos ||
+                line.find("; the colour to try above fixes this too") != std::string::npos)
+        << line;
+    Colour colour;
+    if (read_amounts(line, line.find(" with the selection at "), colour) ||
+        (line.find(" selection next to ") != std::string::npos &&
+         read_amounts(line, line.find("; try "), colour))) {
+      palette.colours[4] = colour;
+      if (line.find(" selection next to ") != std::string::npos) continue;
+    }
+    for (int n = 0; n < 4; ++n) {
+      if (line.rfind(std::string(kNames[n]) + ": ", 0) == 0 &&
+          read_amounts(line, line.find("; try ") + 6, colour)) {
+        palette.colours[n] = colour;
+      }
+    }
+  }
+  return palette;
+}
+
+// No line of a report but those that explain a colour, then "Colours read well."
+bool reads_well(const std::string& report) {
+  std::vector<std::string> lines = lines_of(report);
+  if (lines.empty() || lines.back() != "Colours read well.") return false;
+  for (size_t i = 0; i + 1 < lines.size(); ++i) {
+    if (lines[i].find(": you asked for ") == std::string::npos) return false;
+  }
+  return true;
+}
+
+Palette random_palette(std::mt19937& random) {
+  std::uniform_int_distribution<int> amount(0, 255);
+  Palette palette;
+  for (Colour& c : palette.colours) c = {amount(random), amount(random), amount(random)};
+  return palette;
+}
+
+using ColourHelp = EndToEndTest;
+
+// Each run types the colours to try of the palette before it, which must
+// read well at its first preview, then rejects that preview and types its
+// own palette, whose colours to try the next run types.
+TEST_F(ColourHelp, TypingTheColoursToTryGivesColoursThatReadWell) {
+  std::mt19937 random(2024);
+  std::vector<Palette> palettes = {kDefaults};
+  for (int i = 0; i < 2; ++i) palettes.push_back(random_palette(random));
+  Palette to_try = kDefaults;
+  for (size_t k = 0; k <= palettes.size(); ++k) {
+    std::string answers = "4\n";
+    if (k > 0) answers += typed(to_try) + "1\n1\n";  // no global adjustments; rejected
+    if (k < palettes.size()) answers += typed(palettes[k]) + "1\n\n";
+    Workspace workspace;
+    WizardRun run = run_wizard_in(workspace.path(), answers);
+    ASSERT_EQ(0, run.exit_code) << run.output;
+    if (k > 0) {
+      std::string report = preview_report(run.output, 0);
+      EXPECT_TRUE(reads_well(report)) << "palette " << k - 1 << " followed:\n" << report;
+    }
+    if (k == palettes.size()) break;
+    std::string report = preview_report(run.output, k > 0 ? 1 : 0);
+    EXPECT_FALSE(reads_well(report)) << "palette " << k << " has nothing to fix";
+    to_try = followed(palettes[k], report);
+  }
+}
+
+TEST_F(ColourHelp, ADarkGreyAskedForIsExplainedWithBothCodes) {
+  Workspace workspace;
+  std::string answers = "4\n" + std::string(9, '\n') + "#3C3C46\n\n\n" + std::string(5, '\n');
+  WizardRun run = run_wizard_in(workspace.path(), answers);
+  ASSERT_EQ(0, run.exit_code) << run.output;
+  std::string shown =
+      measured_colour(workspace.path() + "/Korvel Dazo Custom/Images/Other/CS4Sample.png");
+  ASSERT_EQ(6u, shown.size());
+  std::string report = preview_report(run.output, 0);
+  EXPECT_EQ(1u, count_of(report, "GLOBALS: you asked for 3C3C46, the skin will show " + shown +
+                                     " (images keep their own brightness)\n"))
+      << report;
+  // Only that colour lies far from its own; its labels do not read, and the
+  // colour offered instead comes with the line.
+  EXPECT_EQ(1u, count_of(report, "you asked for"));
+  EXPECT_EQ(1u, count_of(report, "GLOBALS: white labels on " + shown + " buttons"));
+  EXPECT_EQ(3u, count_of(report, "; try "));  // modulators, effects and globals
+}
+
+// The tail of a run from its last preview question on: the name, the
+// styles, the build, its report and the end.
+std::string after_last_preview(const std::string& output) {
+  return output.substr(output.rfind("Are you satisfied with the result?"));
+}
+
+TEST_F(ColourHelp, AUserWhoIgnoresTheHelpGetsTheSameSkin) {
+  Workspace ignoring;
+  WizardRun ignored = run_wizard_in(ignoring.path(), "4\n" + std::string(40, '\n'));
+  ASSERT_EQ(0, ignored.exit_code) << ignored.output;
+  std::string report = preview_report(ignored.output, 0);
+  Palette to_try = followed(kDefaults, report);
+  // Another user tries the colours offered, then goes back to the defaults.
+  Workspace trying;
+  WizardRun tried =
+      run_wizard_in(trying.path(), "4\n" + std::string(16, '\n') + "1\n" + typed(to_try) + "\n1\n" +
+                                       typed(kDefaults) + "\n\n");
+  ASSERT_EQ(0, tried.exit_code) << tried.output;
+  EXPECT_EQ(3u, count_of(tried.output, "Are you satisfied with the result?"));
+  EXPECT_EQ(report, preview_report(tried.output, 2));
+  EXPECT_EQ(after_last_preview(ignored.output), after_last_preview(tried.output));
+  const std::string skin = "/Korvel Dazo Custom";
+  EXPECT_TRUE(tree_content(ignoring.path() + skin) == tree_content(trying.path() + skin));
+  // The report keeps its lines; the help only adds to their ends.
+  for (const std::string& line : lines_of(report)) {
+    size_t end = line.find(" or more)");
+    ASSERT_NE(std::string::npos, end) << line;
+    EXPECT_EQ(0u, line.compare(end + 9, 2, "; ")) << line;
+  }
+}
+
+}  // namespace
