@@ -22,4 +22,4 @@ esac
 install_missing_packages
 build_everything
 cd build
-ctest --output-on-failure
+ctest --output-on-failure -j"$(nproc)"

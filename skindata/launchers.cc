@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "platform/image_library.h"
+#include "wizard/startup_check.h"
 
 namespace fs = std::filesystem;
 
@@ -85,11 +86,6 @@ void write_file(const fs::path& path, const std::string& text) {
 
 }  // namespace
 
-const char kImageMagick7Needed[] =
-    "ImageMagick 7 is needed: install it from "
-    "https://imagemagick.org/script/download.php#windows and tick \"Add application directory to "
-    "your system path\", then start the program again.";
-
 std::string find_image_tool(const std::string& tool, const std::string& skip_dir) {
   std::string magick = find_on_path("magick", skip_dir);
   if (!magick.empty()) return magick + " " + tool;
@@ -133,7 +129,7 @@ std::string windows_launcher_text(const std::string& tool) {
       "exit /b\n"
       ":missing\n"
       "echo " +
-      kImageMagick7Needed +
+      kImageMagickNeededOnWindows +
       ">&2\n"
       "exit /b 9009\n"
       ":look_in\n"

@@ -30,9 +30,8 @@ std::string find_image_tool(const std::string& tool, const std::string& skip_dir
 // The script text for tool "mogrify" or "identify": found (as given by
 // find_image_tool) when it is there, else a search of PATH at run time.
 std::string launcher_text(const std::string& tool, const std::string& found);
-// The line a Windows launcher prints when it finds no ImageMagick 7.
-extern const char kImageMagick7Needed[];
-
+// A Windows launcher that finds no ImageMagick 7 prints the start-up
+// check's own line, kImageMagickNeededOnWindows (wizard/startup_check.h).
 // The cmd script for tool "mogrify" or "identify", lines ending in CR LF.
 std::string windows_launcher_text(const std::string& tool);
 

@@ -10,6 +10,11 @@
 #include "platform/native_path.h"
 #include "wizard/prompts.h"
 
+const char kImageMagickNeededOnWindows[] =
+    "ImageMagick 7 is needed: install it from "
+    "https://imagemagick.org/script/download.php#windows and tick \"Add application directory to "
+    "your system path\", then start the program again.";
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -23,10 +28,7 @@ const char kNoTemplate[] =
 const char kNoToolLauncher[] =
     "skindata has no mogrify or identify: put back the skindata folder the program came with.";
 #ifdef _WIN32
-const char kNoImageMagick[] =
-    "ImageMagick 7 is needed: install it from "
-    "https://imagemagick.org/script/download.php#windows and tick \"Add application directory to "
-    "your system path\", then start the program again.";
+const char* const kNoImageMagick = kImageMagickNeededOnWindows;
 #else
 const char kNoImageMagick[] =
     "ImageMagick is not installed: install it (on Debian or Ubuntu: sudo apt-get install "
