@@ -1,6 +1,7 @@
 #include "assembly/folder_access.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <limits>
@@ -47,6 +48,15 @@ int write_probe(const std::string& path) {
   return 0;
 }
 
+// The space left for this user on the disk that holds the folder; the
+// largest value when it cannot be told.
+std::uintmax_t space_left_for(const char* folder) {
+  std::error_code error;
+  std::filesystem::space_info space = std::filesystem::space(native_path(folder), error);
+  if (error) return std::numeric_limits<std::uintmax_t>::max();
+  return space.available;
+}
+
 }  // namespace
 
 const char* folder_write_problem(const char* folder) {
@@ -55,13 +65,6 @@ const char* folder_write_problem(const char* folder) {
   if (failure == 0) return nullptr;
   if (disk_full_at(folder)) return kNoSpaceLeft;
   return reason_of(failure);
-}
-
-std::uintmax_t space_left_for(const char* folder) {
-  std::error_code error;
-  std::filesystem::space_info space = std::filesystem::space(native_path(folder), error);
-  if (error) return std::numeric_limits<std::uintmax_t>::max();
-  return space.available;
 }
 
 bool disk_full_at(const char* folder) {

@@ -7,8 +7,6 @@
 #ifndef SKINBUILDER_ASSEMBLY_FOLDER_ACCESS_H_
 #define SKINBUILDER_ASSEMBLY_FOLDER_ACCESS_H_
 
-#include <cstdint>
-
 // The reasons, as they end a sentence such as "47 images could not be
 // written: no space left on the disk".
 inline constexpr char kNoSpaceLeft[] = "no space left on the disk";
@@ -18,10 +16,6 @@ inline constexpr char kNoWriteAccess[] = "no write access";
 // closed and removed again), else the reason: kNoSpaceLeft,
 // kNoWriteAccess, or a general one.
 const char* folder_write_problem(const char* folder);
-
-// The space left for this user on the disk that holds the folder; the
-// largest value when it cannot be told.
-std::uintmax_t space_left_for(const char* folder);
 
 // Whether the disk that holds the folder is full for practical purposes:
 // less room than one skin image needs.
