@@ -14,10 +14,6 @@ namespace {
 // Below this distance a step of the colour's way is not worth naming.
 constexpr double kNoticeable = 5.0;
 
-int clamped(int amount) {
-  return amount < 0 ? 0 : (amount > 255 ? 255 : amount);
-}
-
 // A section's amounts as typed, beyond 0..255 too: the commands are made
 // from them as they are.
 Rgb typed_colour(const SkinSettings& settings, int section) {
@@ -154,7 +150,8 @@ bool any_problem(const ReadabilityColours& colours) {
 void asked_colours(const SkinSettings& settings, Rgb asked[4]) {
   for (int n = 1; n <= 4; ++n) {
     const SectionColor& colour = section_color(settings, n);
-    asked[n - 1] = {clamped(colour.red), clamped(colour.green), clamped(colour.blue)};
+    asked[n - 1] = {clamped_amount(colour.red), clamped_amount(colour.green),
+                    clamped_amount(colour.blue)};
   }
 }
 

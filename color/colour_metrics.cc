@@ -12,8 +12,7 @@ double radians(double degrees) {
 
 // A component as the 0..1 fraction of the linear light it stands for.
 double linear_component(int amount) {
-  int clamped = amount < 0 ? 0 : (amount > 255 ? 255 : amount);
-  return srgb_to_linear(clamped / 255.0);
+  return srgb_to_linear(clamped_amount(amount) / 255.0);
 }
 
 // The CIELAB companding of one tristimulus ratio.
@@ -80,6 +79,10 @@ double rotation(double mean_hue, double mean_chroma) {
 }
 
 }  // namespace
+
+int clamped_amount(int amount) {
+  return amount < 0 ? 0 : (amount > 255 ? 255 : amount);
+}
 
 double srgb_to_linear(double component) {
   if (component <= 0.04045) return component / 12.92;

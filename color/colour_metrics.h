@@ -13,6 +13,9 @@ struct Rgb {
   int blue;   // 0..255
 };
 
+// An amount as typed (any int32) as a component: the nearest of 0..255.
+int clamped_amount(int amount);
+
 struct Lab {
   double lightness;  // L*, 0 (black) to 100 (white)
   double a;          // a*, green (negative) to red

@@ -14,10 +14,6 @@ struct Quantums {
   double red, green, blue;  // 0..65535, whole steps
 };
 
-int clamped_amount(int amount) {
-  return amount < 0 ? 0 : (amount > 255 ? 255 : amount);
-}
-
 // An 8-bit channel as 16 bits: 255 becomes 65535.
 double to_quantum(int amount) {
   return clamped_amount(amount) * 257.0;

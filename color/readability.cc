@@ -10,10 +10,6 @@ namespace {
 
 constexpr Rgb kWhite = {255, 255, 255};
 
-int clamped(int amount) {
-  return amount < 0 ? 0 : (amount > 255 ? 255 : amount);
-}
-
 int hex_digit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -45,8 +41,8 @@ bool any_section_measured(const ReadabilityColours& colours) {
 // "; try 84,92,238 (#545CEE)": amounts to type at the three questions, or
 // the code to type at the first.
 void print_amounts(Rgb colour) {
-  std::printf("%d,%d,%d (#%s)", clamped(colour.red), clamped(colour.green), clamped(colour.blue),
-              hex_of(colour).digits);
+  std::printf("%d,%d,%d (#%s)", clamped_amount(colour.red), clamped_amount(colour.green),
+              clamped_amount(colour.blue), hex_of(colour).digits);
 }
 
 void print_help(const ColourToTry& help, const char* none_passes) {
@@ -84,8 +80,8 @@ void print_colour_help(const SectionHelp& help) {
 
 HexText hex_of(Rgb colour) {
   HexText text;
-  format_bounded(text.digits, sizeof text.digits, "%02X%02X%02X", clamped(colour.red),
-                 clamped(colour.green), clamped(colour.blue));
+  format_bounded(text.digits, sizeof text.digits, "%02X%02X%02X", clamped_amount(colour.red),
+                 clamped_amount(colour.green), clamped_amount(colour.blue));
   return text;
 }
 
@@ -123,8 +119,8 @@ bool selection_fails(const ReadabilityColours& colours, int section) {
 ReadabilityColours readability_colours_for(const SkinSettings& settings) {
   ReadabilityColours colours = {};
   colours.section_count = is_multicolor(settings) ? 4 : 1;
-  colours.selection = {clamped(settings.sel_red), clamped(settings.sel_green),
-                       clamped(settings.sel_blue)};
+  colours.selection = {clamped_amount(settings.sel_red), clamped_amount(settings.sel_green),
+                       clamped_amount(settings.sel_blue)};
   return colours;
 }
 

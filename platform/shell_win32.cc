@@ -1,6 +1,4 @@
-#include <fcntl.h>
 #include <io.h>
-#include <sys/stat.h>
 
 #include <cctype>
 #include <cstdio>
@@ -10,6 +8,7 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include "platform/error_log.h"
 #include "platform/image_viewer.h"
 #include "platform/shell.h"
 
@@ -56,42 +55,7 @@ bool is_cls_without_console(const char* line) {
   return output == INVALID_HANDLE_VALUE || !GetConsoleMode(output, &mode);
 }
 
-std::string error_log;
-bool error_log_fresh = false;
-
-// The C library's standard error is pointed at the log for the length of
-// the command: for descriptors 0 to 2 _dup2 also sets the process's
-// standard handle, which cmd.exe and the tools inherit.
-class ErrorsToLog {
- public:
-  ErrorsToLog() {
-    if (error_log.empty()) return;
-    int flags = _O_WRONLY | _O_CREAT | _O_BINARY | (error_log_fresh ? _O_TRUNC : _O_APPEND);
-    int log = _open(error_log.c_str(), flags, _S_IREAD | _S_IWRITE);
-    if (log < 0) return;
-    error_log_fresh = false;
-    std::fflush(stderr);
-    saved_ = _dup(2);
-    _dup2(log, 2);
-    _close(log);
-  }
-  ~ErrorsToLog() {
-    if (saved_ < 0) return;
-    std::fflush(stderr);
-    _dup2(saved_, 2);
-    _close(saved_);
-  }
-
- private:
-  int saved_ = -1;
-};
-
 }  // namespace
-
-void send_command_errors_to(const char* path) {
-  error_log = path != nullptr ? path : "";
-  error_log_fresh = true;
-}
 
 // cmd.exe runs every other line; system() gives back cmd's exit status,
 // which is that of the line's last command.

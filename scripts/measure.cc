@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "assembly/commands.h"
+#include "color/colour_metrics.h"
 #include "platform/native_path.h"
 #include "scripts/host_scripts.h"
 #include "scripts/template_script.h"
@@ -15,14 +16,12 @@ namespace {
 
 constexpr int kColourDigits = kColourTextSize - 1;
 
-unsigned clamp_amount(int amount) {
-  return static_cast<unsigned>(amount < 0 ? 0 : (amount > 255 ? 255 : amount));
-}
-
 // A section's colour as it was asked for, when its sample cannot be read.
 void asked_colour(const SectionColor& color, char* out) {
-  format_bounded(out, kColourTextSize, "%02x%02x%02x", clamp_amount(color.red),
-                 clamp_amount(color.green), clamp_amount(color.blue));
+  format_bounded(out, kColourTextSize, "%02x%02x%02x",
+                 static_cast<unsigned>(clamped_amount(color.red)),
+                 static_cast<unsigned>(clamped_amount(color.green)),
+                 static_cast<unsigned>(clamped_amount(color.blue)));
 }
 
 // Measures into out and keeps the result for the readability report.
