@@ -1,10 +1,12 @@
-// The Windows commands that the interpreter carries out itself (POSIX).
+// The Windows commands that the interpreter carries out itself, the same
+// code on every system.
 //
 // Each takes the words after the command name, quotes already removed and
 // paths still in the command interpreter's form (".\skin\Images\"), and
 // writes what its Windows twin writes, to the stream Windows uses:
 //
-//   cls      clears a terminal with ANSI codes; nothing when output is not one.
+//   cls      clears a terminal (platform/descriptors.h); nothing when output
+//            is not one: piped, the dialogue reads the same on every system.
 //   rmdir    /S removes a whole tree, /Q is accepted (there is no question).
 //   xcopy    a folder (with /E its whole tree, empty folders included) into a
 //            destination folder that is created when missing, or the files a
@@ -27,6 +29,7 @@
 #define SKINBUILDER_PLATFORM_BUILTINS_H_
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/launcher.h"
@@ -63,8 +66,8 @@ int say_syntax_error(const StandardStreams& streams);
 int say_file_not_found(const StandardStreams& streams);
 int say_path_not_found(const StandardStreams& streams);
 
-// Windows' words for why a file operation failed (errno): a full disk is
-// "not enough space", not "access denied".
-const char* failure_message(int error_number);
+// Windows' words for why a file operation failed: a full disk is "not
+// enough space", not "access denied".
+const char* failure_message(const std::error_code& failure);
 
 #endif  // SKINBUILDER_PLATFORM_BUILTINS_H_

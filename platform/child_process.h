@@ -37,9 +37,4 @@ ChildRun run_child(const std::string& program, const std::string& folder, const 
 // Windows).
 std::string shell_output(const std::string& line);
 
-// Sets a variable of this process's environment, which the children it
-// starts inherit; nullptr removes it. On Windows an empty value removes it
-// too: its C library keeps no empty variables.
-void set_environment_variable(const char* name, const char* value);
-
 #endif  // SKINBUILDER_PLATFORM_CHILD_PROCESS_H_

@@ -95,6 +95,3 @@ std::string shell_output(const std::string& line) {
   return output;
 }
 
-void set_environment_variable(const char* name, const char* value) {
-  value != nullptr ? setenv(name, value, 1) : unsetenv(name);
-}

@@ -150,7 +150,3 @@ std::string shell_output(const std::string& line) {
   _pclose(pipe);
   return output;
 }
-
-void set_environment_variable(const char* name, const char* value) {
-  _putenv_s(name, value != nullptr ? value : "");
-}

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <string>
+#include <system_error>
 
+#include "platform/descriptors.h"
 #include "platform/shell.h"
 
 namespace {
@@ -19,7 +21,9 @@ void send_command_errors_to(const char* path) {
 
 ErrorsToLog::ErrorsToLog() {
   if (error_log.empty()) return;
-  int log = open_error_log(error_log.c_str(), error_log_fresh);
+  std::error_code failure;
+  int log = open_descriptor(error_log, error_log_fresh ? OpenFor::kWriting : OpenFor::kAppending,
+                            failure);
   if (log < 0) return;
   error_log_fresh = false;
   std::fflush(stderr);

@@ -1,4 +1,4 @@
-// Image-tool commands spread over every processor (POSIX).
+// Image-tool commands spread over every processor, on every system.
 //
 // A command ".\skindata\mogrify OPTIONS ".\skin\Images\Panes\*.png"" makes
 // the tool treat the files of the wildcard one after another, on one
@@ -14,19 +14,22 @@
 //     before its files (an option the tool refuses) is written once;
 //   - a wildcard that matches one file or only a few small ones runs in the
 //     program through ImageMagick's library (platform/image_library.h) when
-//     it is built in and the command's output is not redirected, since the
-//     tool's start-up would cost more than the work;
+//     it is built in, is the tool's version, and the command's output is not
+//     redirected, since the tool's start-up would cost more than the work;
 //   - a wildcard that matches no file, SKINBUILDER_JOBS=1, or anything the
 //     tool might read differently from a plain list of files (other file
 //     arguments, patterns beyond '*' and '?', -write) runs the command
 //     unchanged in one process, as before, so the tool speaks for itself.
 // The processes get MAGICK_THREAD_LIMIT=1: they already fill the processors,
-// and the tool's own threads would only compete with them.
+// and the tool's own threads would only compete with them. A run's files
+// stay within what one Windows command line holds.
 //
 // The tool's wildcards are not cmd's: on this system ImageMagick matches '*'
 // and '?' with letter case, '*' takes leading dots too, "*.*" wants a dot,
 // every entry but a folder counts, and the files go in the order of their
-// names compared without letter case (ties keep the folder's order).
+// names compared without letter case (ties keep the folder's order). On
+// Windows names are found in any case whatever the pattern; the skin's
+// names are written in the case of its files, so both take the same files.
 #ifndef SKINBUILDER_PLATFORM_IMAGE_JOBS_H_
 #define SKINBUILDER_PLATFORM_IMAGE_JOBS_H_
 
@@ -34,6 +37,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/image_tools.h"
 #include "platform/launcher.h"
 
 struct ImageFile {
@@ -46,9 +50,6 @@ struct FileRun {
   size_t first = 0;
   size_t count = 0;
 };
-
-// Whether the first word of a command names the image tool that is spread.
-bool is_image_tool(const std::string& word);
 
 // The number of tool processes for one command: SKINBUILDER_JOBS when it is
 // a whole number of at least 1, else the processors this process may use.
@@ -66,8 +67,9 @@ std::vector<ImageFile> expand_tool_wildcard(const std::string& path);
 // its size plus a small cost of its own): one run for a light command or a
 // single process, else at least as many runs as processes and, for a heavy
 // command, up to four times as many, so that a process that ends early can
-// take another while the slow ones finish. Every file is in exactly one run,
-// and the runs follow the order of the files.
+// take another while the slow ones finish; a run whose paths would not fit
+// one Windows command line is split. Every file is in exactly one run, and
+// the runs follow the order of the files.
 std::vector<FileRun> partition_files(const std::vector<ImageFile>& files, int processes);
 
 // The order in which runs are started: the heaviest first, so that the last
@@ -80,9 +82,11 @@ std::vector<size_t> start_order(const std::vector<ImageFile>& files,
 // the rest of each text in turn.
 std::string joined_output(const std::vector<std::string>& texts);
 
-// Runs an image-tool command (arguments[0] the tool, the last argument the
-// image path) as described above. Returns the tool's exit code (the first
-// that is not 0), or -1 when the tool cannot be started.
-int run_image_tool(const std::vector<std::string>& arguments, const StandardStreams& streams);
+// Runs a mogrify command line with the tool found for it (words: the line's
+// words after the tool, the image path last) as described above. Returns
+// the tool's exit code (the first that is not 0), or -1 when the tool
+// cannot be started.
+int run_image_tool(const ImageTool& tool, const std::vector<std::string>& words,
+                   const StandardStreams& streams);
 
 #endif  // SKINBUILDER_PLATFORM_IMAGE_JOBS_H_

@@ -1,9 +1,9 @@
 #include "platform/image_jobs.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/stat.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <set>
@@ -14,6 +14,11 @@
 
 namespace {
 
+const char kJobs[] = "SKINBUILDER_JOBS";
+
+using ImageJobsTest = ScratchFolderTest;
+
+#ifndef _WIN32  // symbolic links, and the system's ImageMagick to compare with
 // A valid 1x1 PNG, so that ImageMagick itself can be asked what it takes.
 const char kTinyPng[] =
     "\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\x00\x00\x00\x01\x00\x00\x00\x01\x08\x06\x00\x00\x00"
@@ -35,10 +40,6 @@ std::vector<std::string> identify_takes(const std::string& pattern) {
   return lines_of(
       command_output("/usr/bin/identify -format '%i\\n' '" + pattern + "' 2>/dev/null"));
 }
-
-const char kJobs[] = "SKINBUILDER_JOBS";
-
-using ImageJobsTest = ScratchFolderTest;
 
 TEST_F(ImageJobsTest, ExpandsAWildcardToTheFilesTheToolTakes) {
   for (const char* name : {"b.png", "A.png", "a2.png", "C.PNG", "_x.png", ".hidden.png", "10.png",
@@ -71,6 +72,7 @@ TEST_F(ImageJobsTest, ExpandsAWildcardToTheFilesTheToolTakes) {
     EXPECT_TRUE(expand_tool_wildcard(path).empty()) << path;
   }
 }
+#endif
 
 TEST(ImageJobs, MatchesLikeTheTool) {
   EXPECT_TRUE(tool_wildcard_match("a*b*c", "axxbyyc"));
@@ -143,20 +145,13 @@ TEST(ImageJobs, CountsProcessesFromTheEnvironment) {
     ScopedVariable jobs(kJobs, value.c_str());
     EXPECT_EQ(image_job_count(), value == "3" ? 3 : value == "1" ? 1 : processors) << value;
   }
-  EXPECT_TRUE(is_image_tool(".\\SkinData\\MOGRIFY"));
-  EXPECT_FALSE(is_image_tool(".\\skindata\\identify"));
 }
 
-// A stand-in for the image tool: notes each run (its thread limit and
-// arguments) in calls.log, prints a line per file, and complains about an
-// option on standard error as the real tool does.
+// The stand-in notes each run (its thread limit and arguments) in
+// calls.log, prints a line per file, and complains about an option on
+// standard error as the real tool does.
 void write_stand_in_tool() {
-  write_file("skindata/mogrify",
-             "#!/bin/sh\n"
-             "echo \"${MAGICK_THREAD_LIMIT:-none}|$*\" >> calls.log\n"
-             "echo \"mogrify: unrecognized option -x\" >&2\n"
-             "for a; do case $a in ./*) echo \"treated $a\";; esac; done\n");
-  chmod("skindata/mogrify", 0755);
+  install_stand_in("skindata/mogrify");
 }
 
 std::vector<std::string> log_lines() {
@@ -172,8 +167,8 @@ TEST_F(ImageJobsTest, SpreadsACommandOverProcessesAndReplaysTheirOutput) {
   std::string expected_out;
   for (int i = 10; i < 22; ++i) {
     names.push_back("Pane" + std::to_string(i) + ".png");
-    write_file("my skin/images/Panes/" + names.back(), std::string(20000, 'x'));
-    expected_out += "treated ./my skin/images/Panes/" + names.back() + "\n";
+    write_file("My Skin/Images/Panes/" + names.back(), std::string(20000, 'x'));
+    expected_out += "treated ./My Skin/Images/Panes/" + names.back() + "\n";
   }
   ScopedVariable jobs(kJobs, "3");
   bool limit_before = getenv("MAGICK_THREAD_LIMIT") != nullptr;
@@ -185,7 +180,7 @@ TEST_F(ImageJobsTest, SpreadsACommandOverProcessesAndReplaysTheirOutput) {
   ASSERT_EQ(calls.size(), 3u);
   std::string all_calls;
   for (const std::string& call : calls) {
-    EXPECT_EQ(call.rfind("1|-quality 80 -modulate 100,50,50 ./my skin/images/Panes/Pane", 0), 0u)
+    EXPECT_EQ(call.rfind("1|-quality 80 -modulate 100,50,50 ./My Skin/Images/Panes/Pane", 0), 0u)
         << call;
     all_calls += call + "\n";
   }
@@ -225,7 +220,8 @@ TEST_F(ImageJobsTest, RunsTheCommandUnchangedWhenNotSpreading) {
                              "none|-quality 80 extra.png ./My Skin/Images/Panes/*.png",
                              "none|-write out.png ./My Skin/Images/Panes/*.png",
                              "none|- ./My Skin/Images/Panes/*.png"}));
-  std::remove("skindata/mogrify");
+  std::filesystem::remove_all("skindata");
+  ScopedVariable no_imagemagick("PATH", folder_.path().c_str());
   EXPECT_NE(interpret(kCommand).err.find("'.\\skindata\\mogrify' is not recognized"),
             std::string::npos);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/image_viewer.h"
+#include "platform/descriptors.h"
 #include "platform/launcher.h"
 #include "platform/terminal_image.h"
 
@@ -38,7 +39,7 @@ void draw_in_terminal(const char* path) {
 }  // namespace
 
 void open_image(const char* path) {
-  if (has_display() && program_in_path(kOpener) && start_detached({kOpener, path})) return;
+  if (has_display() && !find_program_in_path(kOpener).empty() && start_detached({kOpener, path})) return;
   if (isatty(1)) draw_in_terminal(path);
 }
 

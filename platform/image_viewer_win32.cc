@@ -67,12 +67,18 @@ void draw_in_console(HANDLE console, const char* path) {
 
 }  // namespace
 
-void open_image(const char* path) {
-  if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return;
-  if (hand_to_viewer(path)) return;
+// The interpreter names the image with "/"; the shell's handlers want the
+// Windows form.
+void open_image(const char* local_path) {
+  std::string path = local_path;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  if (hand_to_viewer(path.c_str())) return;
   // The C library's standard output, which the dialogue's text goes to.
   HANDLE output = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdout)));
-  if (output != INVALID_HANDLE_VALUE && console_takes_colour(output)) draw_in_console(output, path);
+  if (output != INVALID_HANDLE_VALUE && console_takes_colour(output)) {
+    draw_in_console(output, path.c_str());
+  }
 }
 
 bool image_drawn_in_terminal() {

@@ -1,5 +1,7 @@
-// The built-in interpreter of the Windows command lines this program
-// composes, used on every system but Windows.
+// The program's own interpreter of the Windows command lines it composes,
+// the same code on every system, Windows included: cmd.exe is never
+// started, so a skin name holding '%' or '^' reaches the files as typed,
+// and the lines behave alike wherever they run.
 //
 // A line is read as cmd reads it (platform/command_line.h) and each stage of
 // its pipe runs to its end before the next starts, the output of one stage
@@ -9,8 +11,10 @@
 //   - otherwise a program, started with the remaining words as its arguments,
 //     no shell in between (platform/launcher.h), and waited for. Words that
 //     begin with ".\" are paths in the working folder (platform/paths.h);
-//     all others reach the program unchanged. The image tool with a
-//     wildcard may run as several processes at once (platform/image_jobs.h).
+//     all others reach the program unchanged. ".\skindata\mogrify" and
+//     ".\skindata\identify" are the image tools wherever they are found
+//     (platform/image_tools.h); mogrify with a wildcard may run as several
+//     processes at once (platform/image_jobs.h).
 // The stage's redirections apply to all three. A program that cannot be
 // started gets cmd's "is not recognized" message and the line ends there;
 // no line, however malformed, stops the caller.

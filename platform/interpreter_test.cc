@@ -1,7 +1,6 @@
 #include "platform/interpreter.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -13,18 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
-
-// A stand-in for the image tool: reports its arguments and a few lines of
-// which only some hold a "#".
-void write_tool(const std::string& path) {
-  write_file(path,
-             "#!/bin/sh\n"
-             "echo \"Image: $2\"\n"
-             "echo \"  # arguments: $*\"\n"
-             "echo \"  Colors: 1\"\n"
-             "echo \"      100: (88,152,236) #5898EC srgb(88,152,236)\"\n");
-  chmod(path.c_str(), 0755);
-}
 
 std::string not_recognized(const std::string& program) {
   return "'" + program +
@@ -139,7 +126,7 @@ TEST_F(InterpreterTest, CopiesAndDeletesFiles) {
 }
 
 TEST_F(InterpreterTest, PipesAProgramThroughFindstrIntoAFile) {
-  write_tool("skindata/identify");
+  install_stand_in("skindata/identify");
   fs::create_directories("skindata/temp");
   EXPECT_EQ(
       interpret(
@@ -161,7 +148,7 @@ TEST_F(InterpreterTest, PipesAProgramThroughFindstrIntoAFile) {
 TEST_F(InterpreterTest, FindsNamesInAnotherLetterCase) {
   write_file("skindata/CS1preview.png", "preview");
   fs::create_directories("skindata/temp");
-  write_tool("skindata/identify");
+  install_stand_in("skindata/identify");
 
   interpret(R"(copy /y .\SKINDATA\cs1PREVIEW.png .\skindata\TEMP\CS1preview.png >NUL)");
   EXPECT_EQ(names_in("skindata/temp"), Names{"CS1preview.png"});
@@ -171,6 +158,7 @@ TEST_F(InterpreterTest, FindsNamesInAnotherLetterCase) {
 }
 
 TEST_F(InterpreterTest, MissingProgramsAndMalformedLinesGiveAMessageOrNothing) {
+  ScopedVariable no_imagemagick("PATH", folder_.path().c_str());
   const char* mogrify = R"(.\skindata\mogrify)";
   EXPECT_EQ(interpret(std::string(mogrify) + R"( -modulate 100,62.6,100 ".\S k\*.png")").both(),
             not_recognized(mogrify));
@@ -200,8 +188,7 @@ TEST_F(InterpreterTest, ClsAndImagesShowNothingWithoutATerminal) {
 
 // The build counts on each line's exit status, as cmd's errorlevel gives it.
 TEST_F(InterpreterTest, EachLineGivesItsExitStatus) {
-  write_file("tool", "#!/bin/sh\nexit \"$1\"\n");
-  chmod("tool", 0755);
+  install_stand_in("tool");
   write_file("skin/Images/a.png", "png");
   struct Case {
     const char* line;

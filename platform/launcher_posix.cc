@@ -4,9 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 
+#include "platform/environment.h"
 #include "platform/launcher.h"
 
 extern char** environ;
@@ -43,8 +44,13 @@ void close_streams(const SafeStreams& safe) {
 
 }  // namespace
 
-pid_t start_program(const std::vector<std::string>& arguments, const StandardStreams& streams) {
-  if (arguments.empty() || arguments[0].empty()) return -1;
+bool is_program_file(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
+}
+
+ProcessId start_program(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+  if (arguments.empty() || arguments[0].empty()) return kNoProcess;
   SafeStreams safe = lift_streams(streams);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -59,21 +65,30 @@ pid_t start_program(const std::vector<std::string>& arguments, const StandardStr
                     : posix_spawnp(&process, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   close_streams(safe);
-  return failure == 0 ? process : -1;
+  return failure == 0 ? process : kNoProcess;
 }
 
-int wait_program(pid_t process) {
+int wait_program(ProcessId process) {
   int status = 0;
-  while (waitpid(process, &status, 0) < 0) {
+  while (waitpid(static_cast<pid_t>(process), &status, 0) < 0) {
     if (errno != EINTR) return -1;
   }
   if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
   return WEXITSTATUS(status);
 }
 
-int run_program(const std::vector<std::string>& arguments, const StandardStreams& streams) {
-  pid_t process = start_program(arguments, streams);
-  return process < 0 ? -1 : wait_program(process);
+// The ended process is only looked at, not collected, until it is known to
+// be one of the list; should another child of this program have ended, the
+// oldest of the list is waited for instead.
+int wait_for_any(std::vector<ProcessId>& running) {
+  ProcessId ended = running.front();
+  siginfo_t info = {};
+  if (waitid(P_ALL, 0, &info, WEXITED | WNOWAIT) == 0 &&
+      std::find(running.begin(), running.end(), info.si_pid) != running.end()) {
+    ended = info.si_pid;
+  }
+  running.erase(std::find(running.begin(), running.end(), ended));
+  return wait_program(ended);
 }
 
 // The child starts the program in a grandchild and leaves at once, so the
@@ -96,51 +111,11 @@ bool start_detached(const std::vector<std::string>& arguments) {
   return wait_program(child) == 0;
 }
 
-bool program_in_path(const std::string& name) {
-  const char* path = std::getenv("PATH");
-  std::string folders = path != nullptr ? path : "";
-  size_t start = 0;
-  while (start <= folders.size()) {
-    size_t end = folders.find(':', start);
-    if (end == std::string::npos) end = folders.size();
-    std::string folder = end > start ? folders.substr(start, end - start) : ".";
+std::string find_program_in_path(const std::string& name) {
+  if (name.empty() || name.find('/') != std::string::npos) return std::string();
+  for (const std::string& folder : path_folders()) {
     std::string candidate = folder + "/" + name;
-    struct stat info;
-    if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-        access(candidate.c_str(), X_OK) == 0) {
-      return true;
-    }
-    start = end + 1;
+    if (is_program_file(candidate)) return candidate;
   }
-  return false;
-}
-
-int make_scratch_file() {
-  const char* folder = std::getenv("TMPDIR");
-  std::string name =
-      std::string(folder != nullptr && folder[0] != '\0' ? folder : "/tmp") + "/skinbuilder-XXXXXX";
-  int fd = mkostemp(&name[0], O_CLOEXEC);
-  if (fd >= 0) unlink(name.c_str());
-  return fd;
-}
-
-void write_text(int fd, const std::string& text) {
-  size_t done = 0;
-  while (done < text.size()) {
-    ssize_t written = write(fd, text.data() + done, text.size() - done);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return;
-    done += static_cast<size_t>(written);
-  }
-}
-
-std::string read_all(int fd) {
-  std::string text;
-  char buffer[65536];
-  while (true) {
-    ssize_t count = read(fd, buffer, sizeof buffer);
-    if (count < 0 && errno == EINTR) continue;
-    if (count <= 0) return text;
-    text.append(buffer, static_cast<size_t>(count));
-  }
+  return std::string();
 }

@@ -10,7 +10,6 @@
 
 namespace {
 
-using PathsTest = ScratchFolderTest;
 
 TEST(Paths, TranslatesOnlyTheInterpretersPaths) {
   EXPECT_EQ(program_argument(R"(.\My Skin\Images\Controls\CS1*.png)"),
@@ -19,6 +18,9 @@ TEST(Paths, TranslatesOnlyTheInterpretersPaths) {
   EXPECT_EQ(program_argument(R"(a\b)"), R"(a\b)");
   EXPECT_EQ(local_path(R"(.\skindata\temp\)"), "./skindata/temp/");
 }
+
+#ifndef _WIN32  // Windows finds names in any case by itself
+using PathsTest = ScratchFolderTest;
 
 TEST_F(PathsTest, FindsExistingPartsInAnyCaseAndKeepsTheRest) {
   write_file("Skin Name/Images/Controls/CS1EnvA.png", "x");
@@ -37,5 +39,7 @@ TEST_F(PathsTest, FindsExistingPartsInAnyCaseAndKeepsTheRest) {
   EXPECT_EQ(find_path("./Skin Name/Images/Controls/cs1enva.png"),
             "./Skin Name/Images/Controls/cs1enva.png");
 }
+
+#endif
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "platform/descriptors.h"
 #include "platform/launcher.h"
 #include "platform/terminal_image.h"
 
@@ -13,7 +14,7 @@ namespace {
 // ImageMagick 7 names its tools through "magick"; 6 installs them by name.
 std::vector<std::string> image_tool(const char* name, std::vector<std::string> arguments) {
   std::vector<std::string> command = {name};
-  if (program_in_path("magick")) command = {"magick", name};
+  if (!find_program_in_path("magick").empty()) command = {"magick", name};
   command.insert(command.end(), arguments.begin(), arguments.end());
   return command;
 }

@@ -31,6 +31,10 @@ bool match_from_start(const std::string& pattern, const std::string& name) {
   return p == pattern.size();
 }
 
+unsigned char lower(char c) {
+  return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
 size_t last_position_of(const std::string& text, char c, size_t from) {
   for (size_t i = text.size(); i > from; --i) {
     if (same_letter(text[i - 1], c)) return i - 1;
@@ -78,4 +82,19 @@ std::string wildcard_destination_name(const std::string& source_name,
   }
   while (!result.empty() && result.back() == '.') result.pop_back();
   return result;
+}
+
+bool same_name_any_case(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (!same_letter(a[i], b[i])) return false;
+  }
+  return true;
+}
+
+bool name_before_any_case(const std::string& a, const std::string& b) {
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    if (lower(a[i]) != lower(b[i])) return lower(a[i]) < lower(b[i]);
+  }
+  return a.size() < b.size();
 }

@@ -21,6 +21,11 @@
 
 bool has_wildcard(const std::string& name);
 
+// Names compared as Windows compares them, without regard to the case of
+// ASCII letters: the same name, and the order of strcasecmp.
+bool same_name_any_case(const std::string& a, const std::string& b);
+bool name_before_any_case(const std::string& a, const std::string& b);
+
 bool wildcard_match(const std::string& pattern, const std::string& name);
 
 std::string wildcard_destination_name(const std::string& source_name,

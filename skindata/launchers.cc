@@ -7,7 +7,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "platform/image_library.h"
+#include "platform/image_tools.h"
 #include "wizard/startup_check.h"
 
 namespace fs = std::filesystem;

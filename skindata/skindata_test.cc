@@ -14,7 +14,7 @@
 #include "assembly/file_structure.h"
 #include "assembly/global_adjust.h"
 #include "assembly/recolor.h"
-#include "platform/image_library.h"
+#include "platform/image_tools.h"
 #include "platform/wildcard.h"
 #include "scripts/measure.h"
 #include "skindata/launchers.h"

@@ -52,15 +52,6 @@ ScratchFolder::~ScratchFolder() {
   fs::remove_all(path_, ignored);
 }
 
-ScopedVariable::ScopedVariable(const char* name, const char* value) : name_(name) {
-  if (const char* old = std::getenv(name)) old_ = old;
-  set_environment_variable(name, value);
-}
-
-ScopedVariable::~ScopedVariable() {
-  set_environment_variable(name_.c_str(), old_ ? old_->c_str() : nullptr);
-}
-
 Printed interpret(const std::string& line) {
   testing::internal::CaptureStderr();
   std::string out = stdout_of([&] { run_shell_line(line.c_str()); });
@@ -118,6 +109,18 @@ std::string read_text_file(const std::string& path) {
   std::ostringstream text;
   text << std::ifstream(native_path(path.c_str())).rdbuf();
   return text.str();
+}
+
+void install_stand_in(const std::string& path) {
+#ifdef _WIN32
+  fs::path program = path + ".exe";
+#else
+  fs::path program = path;
+#endif
+  if (program.has_parent_path()) fs::create_directories(program.parent_path());
+  std::error_code missing;
+  fs::remove(program, missing);  // MinGW's copy_file overwrites nothing
+  fs::copy_file(STAND_IN_TOOL_BIN, program);
 }
 
 std::vector<std::string> names_in(const std::string& folder) {

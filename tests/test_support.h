@@ -15,6 +15,7 @@
 
 #include "assembly/commands.h"
 #include "platform/child_process.h"
+#include "platform/environment.h"
 #include "settings/skin_settings.h"
 
 // The lines kept by record_command, the runner that keeps every command line
@@ -52,17 +53,6 @@ class ScratchFolder {
 class ScratchFolderTest : public ::testing::Test {
  protected:
   ScratchFolder folder_;
-};
-
-// A variable of the environment set (or unset, for nullptr) while this lives.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const char* value);
-  ~ScopedVariable();
-
- private:
-  std::string name_;
-  std::optional<std::string> old_;
 };
 
 // What f prints on standard output.
@@ -142,6 +132,11 @@ std::string measured_colour(const std::string& image,
 // The bytes of a whole PNG image of that size (8-bit RGBA, every pixel the
 // same), made here with its own CRC and Adler checksums.
 std::string png_image(std::uint32_t width, std::uint32_t height);
+
+// Puts the stand-in program (tests/programs/stand_in_tool.cc) at path, as
+// the system starts programs ("path.exe" on Windows); its name says what it
+// does.
+void install_stand_in(const std::string& path);
 
 // Runs the template generator into folder; the folder, or empty when it failed.
 std::string make_skindata(const std::string& folder, bool small);

@@ -7,6 +7,7 @@
 
 #include "assembly/commands.h"
 #include "assembly/folder_access.h"
+#include "platform/image_tools.h"
 #include "platform/native_path.h"
 #include "wizard/prompts.h"
 
@@ -25,8 +26,6 @@ const char kNoSkindata[] =
 const char kNoTemplate[] =
     "skindata\\SkinTemplate is missing or incomplete (it needs Images and "
     "Scripts\\Template.txt): put back the skindata folder the program came with.";
-const char kNoToolLauncher[] =
-    "skindata has no mogrify or identify: put back the skindata folder the program came with.";
 #ifdef _WIN32
 const char* const kNoImageMagick = kImageMagickNeededOnWindows;
 #else
@@ -45,16 +44,6 @@ bool exists(const char* path, bool folder) {
   return folder ? fs::is_directory(local, error) : fs::is_regular_file(local, error);
 }
 
-// The tools are launchers or programs of any of the names the command
-// interpreter tries for ".\skindata\mogrify".
-bool tool_present(const char* tool) {
-  for (const char* extension : {"", ".cmd", ".bat", ".exe"}) {
-    std::string path = std::string(".\\skindata\\") + tool + extension;
-    if (exists(path.c_str(), false)) return true;
-  }
-  return false;
-}
-
 bool tool_starts(const char* tool) {
   char command[kCommandBufferSize];
   format_command(command, ".\\skindata\\%s -version >NUL 2>NUL", tool);
@@ -70,10 +59,22 @@ const char* template_problem() {
   return nullptr;
 }
 
+// A tool in skindata is a launcher of the system's ImageMagick: when it
+// does not start, ImageMagick is missing. One found elsewhere is named, so
+// that the user knows which installation to mend.
+const char* tool_problem(ImageToolKind kind, const char* name) {
+  ImageTool tool = find_image_tool(kind);
+  if (!tool.found()) return kNoImageMagick;
+  if (tool_starts(name)) return nullptr;
+  if (tool.in_skindata) return kNoImageMagick;
+  message = std::string("ImageMagick's ") + name + " was found (" + tool.description() +
+            ") but does not start: reinstall ImageMagick, then start the program again.";
+  return message.c_str();
+}
+
 const char* tools_problem() {
-  if (!tool_present("mogrify") || !tool_present("identify")) return kNoToolLauncher;
-  if (!tool_starts("mogrify") || !tool_starts("identify")) return kNoImageMagick;
-  return nullptr;
+  if (const char* problem = tool_problem(ImageToolKind::kMogrify, "mogrify")) return problem;
+  return tool_problem(ImageToolKind::kIdentify, "identify");
 }
 
 const char* unwritable(const char* folder, const char* shown) {

@@ -1,10 +1,12 @@
 // xcopy and copy, the two built-ins that copy files.
-#include <unistd.h>
-
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <system_error>
 
 #include "platform/builtins.h"
+#include "platform/descriptors.h"
+#include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/wildcard.h"
 
@@ -44,8 +46,8 @@ bool copy_file_to(const std::string& from, const std::string& to, const char* on
     return false;
   }
   std::error_code failure;
-  std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, failure);
-  if (failure) say(streams.error, failure_message(failure.value()));
+  copy_file_over(from, to, failure);
+  if (failure) say(streams.error, failure_message(failure));
   return !failure;
 }
 
@@ -61,7 +63,8 @@ int copy_subfolder(const std::string& from, const std::string& to, const CopyJob
     return 0;
   }
   int copied = copy_tree(from, to, created, job);
-  if (created && copied == 0 && !job.keep_empty) rmdir(to.c_str());
+  std::error_code ignored;
+  if (created && copied == 0 && !job.keep_empty) std::filesystem::remove(fs_path(to), ignored);
   return copied;
 }
 
@@ -86,11 +89,15 @@ int copy_tree(const std::string& from, const std::string& to, bool fresh, const 
   return copied;
 }
 
+// Compared name by name, so that a separator of either kind counts; a path
+// that cannot be resolved lies nowhere.
 bool lies_within(const std::string& inner, const std::string& outer) {
   std::error_code failure;
-  std::string a = std::filesystem::weakly_canonical(inner, failure).string() + "/";
-  std::string b = std::filesystem::weakly_canonical(outer, failure).string() + "/";
-  return a.compare(0, b.size(), b) == 0;
+  std::filesystem::path a = std::filesystem::weakly_canonical(fs_path(inner), failure);
+  if (failure) return false;
+  std::filesystem::path b = std::filesystem::weakly_canonical(fs_path(outer), failure);
+  if (failure) return false;
+  return std::mismatch(a.begin(), a.end(), b.begin(), b.end()).second == b.end();
 }
 
 int xcopy_folder(const std::string& source, const CopyJob& job) {

@@ -1,14 +1,14 @@
-#include <sched.h>
-#include <strings.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "platform/image_jobs.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <numeric>
+#include <system_error>
 
-#include "platform/image_jobs.h"
+#include "platform/descriptors.h"
+#include "platform/environment.h"
+#include "platform/file_system.h"
 #include "platform/image_library.h"
 #include "platform/paths.h"
 #include "platform/wildcard.h"
@@ -29,7 +29,11 @@ constexpr std::uint64_t kLeastSplitWeight = 6 * 1024;
 // same size takes three times as long).
 constexpr std::uint64_t kRunGrain = 256 * 1024;
 constexpr int kMostRunsPerProcess = 4;
+// Windows waits for at most 64 processes at once.
 constexpr int kMostProcesses = 64;
+// Windows hands a program one command line of at most 32767 characters;
+// the files of one run stay well within it, with room for the options.
+constexpr size_t kMostRunPathLength = 24 * 1024;
 
 std::uint64_t weight_of(const ImageFile& file) {
   return file.size + kFileCost;
@@ -81,6 +85,26 @@ std::vector<FileRun> even_runs(const std::vector<std::uint64_t>& weights, size_t
   return runs_within(weights, low);
 }
 
+// The runs, each split where its paths would make too long a command line.
+std::vector<FileRun> within_line_length(const std::vector<ImageFile>& files,
+                                        const std::vector<FileRun>& runs) {
+  std::vector<FileRun> result;
+  for (const FileRun& run : runs) {
+    result.push_back(FileRun{run.first, 0});
+    size_t length = 0;
+    for (size_t i = run.first; i < run.first + run.count; ++i) {
+      size_t path_length = files[i].path.size() + 3;  // a blank and two quotes
+      if (result.back().count > 0 && length + path_length > kMostRunPathLength) {
+        result.push_back(FileRun{i, 0});
+        length = 0;
+      }
+      ++result.back().count;
+      length += path_length;
+    }
+  }
+  return result;
+}
+
 // The length of the lines that every text begins with alike (all of it
 // when the texts are the same): what one tool process prints before its
 // first file, such as a complaint about an option, every process prints.
@@ -97,13 +121,6 @@ size_t shared_lines_length(const std::vector<std::string>& texts) {
   if (all_whole) return length;
   size_t line_end = first.rfind('\n', length == 0 ? 0 : length - 1);
   return line_end == std::string::npos || length == 0 ? 0 : line_end + 1;
-}
-
-int processors() {
-  cpu_set_t set;
-  if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0) return CPU_COUNT(&set);
-  long online = sysconf(_SC_NPROCESSORS_ONLN);
-  return online > 0 ? static_cast<int>(online) : 1;
 }
 
 // --- Which commands are spread ---------------------------------------------
@@ -127,7 +144,7 @@ bool listable_wildcard(const std::string& path) {
 // treat, a pattern, "-" for standard input) would be treated by every
 // process, and -write would have every process write the same file.
 bool surely_not_a_file(const std::string& word) {
-  if (strcasecmp(word.c_str(), "-write") == 0 || strcasecmp(word.c_str(), "+write") == 0) {
+  if (same_name_any_case(word, "-write") || same_name_any_case(word, "+write")) {
     return false;
   }
   if (word.size() > 1 && (word[0] == '-' || word[0] == '+')) return true;
@@ -135,21 +152,14 @@ bool surely_not_a_file(const std::string& word) {
   return word.find_first_of("*?[]{}") == std::string::npos && !path_exists(word);
 }
 
-bool only_options_before_path(const std::vector<std::string>& arguments) {
-  for (size_t i = 1; i + 1 < arguments.size(); ++i) {
-    if (!surely_not_a_file(arguments[i])) return false;
+bool only_options_before_path(const std::vector<std::string>& words) {
+  for (size_t i = 0; i + 1 < words.size(); ++i) {
+    if (!surely_not_a_file(words[i])) return false;
   }
   return true;
 }
 
 // --- Output of the processes ------------------------------------------------
-
-bool same_destination(int a, int b) {
-  struct stat first, second;
-  if (a == b) return true;
-  return fstat(a, &first) == 0 && fstat(b, &second) == 0 && first.st_dev == second.st_dev &&
-         first.st_ino == second.st_ino;
-}
 
 // One scratch file per run for what it writes; a second one for its errors
 // unless both streams end up in the same place anyway (a console, one log
@@ -159,8 +169,8 @@ struct Captures {
   std::vector<int> output;
   std::vector<int> error;
   ~Captures() {
-    for (int fd : output) close(fd);
-    for (int fd : error) close(fd);
+    for (int fd : output) close_descriptor(fd);
+    for (int fd : error) close_descriptor(fd);
   }
 };
 
@@ -186,7 +196,7 @@ StandardStreams run_streams(const Captures& captures, size_t run, int input) {
 std::vector<std::string> captured_texts(const std::vector<int>& fds) {
   std::vector<std::string> texts;
   for (int fd : fds) {
-    lseek(fd, 0, SEEK_SET);
+    rewind_descriptor(fd);
     texts.push_back(read_all(fd));
   }
   return texts;
@@ -199,53 +209,17 @@ void replay(const Captures& captures, const StandardStreams& streams) {
 
 // --- Running the processes --------------------------------------------------
 
-// Sets an environment variable for the processes started while it lives.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const char* value) : name_(name) {
-    const char* old = std::getenv(name);
-    had_value_ = old != nullptr;
-    if (had_value_) old_value_ = old;
-    setenv(name, value, 1);
-  }
-  ~ScopedVariable() {
-    if (had_value_) {
-      setenv(name_, old_value_.c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  bool had_value_ = false;
-  std::string old_value_;
-};
-
-std::vector<std::string> run_arguments(const std::vector<std::string>& arguments,
+// The command (the tool's words and the line's, the image path last) with
+// the run's files in place of the path.
+std::vector<std::string> run_arguments(const std::vector<std::string>& command,
                                        const std::vector<ImageFile>& files, const FileRun& run) {
-  std::vector<std::string> result(arguments.begin(), arguments.end() - 1);
+  std::vector<std::string> result(command.begin(), command.end() - 1);
   for (size_t i = run.first; i < run.first + run.count; ++i) result.push_back(files[i].path);
   return result;
 }
 
-// Waits until one of the running processes ends, whichever it is, and
-// returns its exit code. The process is only looked at, not collected, until
-// it is known to be one of ours; should another child of this program have
-// ended, the oldest of ours is waited for instead.
-int wait_for_one(std::vector<pid_t>& running) {
-  pid_t ended = running.front();
-  siginfo_t info = {};
-  if (waitid(P_ALL, 0, &info, WEXITED | WNOWAIT) == 0 &&
-      std::find(running.begin(), running.end(), info.si_pid) != running.end()) {
-    ended = info.si_pid;
-  }
-  running.erase(std::find(running.begin(), running.end(), ended));
-  return wait_program(ended);
-}
-
 struct Spread {
-  const std::vector<std::string>& arguments;
+  const std::vector<std::string>& command;
   const std::vector<ImageFile>& files;
   const std::vector<FileRun>& runs;
   int processes;
@@ -258,23 +232,24 @@ struct Spread {
 // after the others ended), so that the interpreter says so.
 int run_all(const Spread& spread, const Captures& captures) {
   std::vector<size_t> order = start_order(spread.files, spread.runs);
-  std::vector<pid_t> running;
+  std::vector<ProcessId> running;
   size_t next = 0;
   int exit_code = 0;
   while (next < order.size() || !running.empty()) {
     bool room = next < order.size() && running.size() < static_cast<size_t>(spread.processes);
     if (room) {
       size_t run = order[next];
-      pid_t process = start_program(run_arguments(spread.arguments, spread.files, spread.runs[run]),
-                                    run_streams(captures, run, spread.input));
-      if (process >= 0) {
+      ProcessId process =
+          start_program(run_arguments(spread.command, spread.files, spread.runs[run]),
+                        run_streams(captures, run, spread.input));
+      if (process != kNoProcess) {
         running.push_back(process);
         ++next;
         continue;
       }
       if (running.empty()) break;
     }
-    int code = wait_for_one(running);
+    int code = wait_for_any(running);
     if (exit_code == 0) exit_code = code;
   }
   return next < order.size() ? -1 : exit_code;
@@ -282,8 +257,8 @@ int run_all(const Spread& spread, const Captures& captures) {
 
 int run_spread(const Spread& spread, const StandardStreams& streams) {
   Captures captures;
-  captures.joined = same_destination(streams.output, streams.error);
-  if (!make_captures(spread.runs.size(), captures)) return run_program(spread.arguments, streams);
+  captures.joined = same_open_file(streams.output, streams.error);
+  if (!make_captures(spread.runs.size(), captures)) return run_program(spread.command, streams);
   int exit_code;
   {
     ScopedVariable one_thread("MAGICK_THREAD_LIMIT", "1");
@@ -295,10 +270,6 @@ int run_spread(const Spread& spread, const StandardStreams& streams) {
 
 }  // namespace
 
-bool is_image_tool(const std::string& word) {
-  return strcasecmp(word.c_str(), ".\\skindata\\mogrify") == 0;
-}
-
 int image_job_count() {
   const char* text = std::getenv("SKINBUILDER_JOBS");
   if (text != nullptr && *text != '\0') {
@@ -306,7 +277,7 @@ int image_job_count() {
     long value = std::strtol(text, &end, 10);
     if (*end == '\0' && value >= 1) return static_cast<int>(std::min<long>(value, kMostProcesses));
   }
-  return std::min(processors(), kMostProcesses);
+  return std::min(usable_processors(), kMostProcesses);
 }
 
 bool tool_wildcard_match(const std::string& pattern, const std::string& name) {
@@ -346,14 +317,13 @@ std::vector<ImageFile> expand_tool_wildcard(const std::string& path) {
       names.push_back(name);
     }
   }
-  std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return strcasecmp(a.c_str(), b.c_str()) < 0;
-  });
+  std::stable_sort(names.begin(), names.end(), name_before_any_case);
   for (const std::string& name : names) {
-    struct stat info;
     ImageFile file;
     file.path = join_path(folder, name);
-    if (stat(file.path.c_str(), &info) == 0) file.size = static_cast<std::uint64_t>(info.st_size);
+    std::error_code error;
+    std::uintmax_t size = std::filesystem::file_size(fs_path(file.path), error);
+    if (!error) file.size = static_cast<std::uint64_t>(size);
     files.push_back(file);
   }
   return files;
@@ -368,7 +338,8 @@ std::vector<FileRun> partition_files(const std::vector<ImageFile>& files, int pr
   }
   std::uint64_t most = static_cast<std::uint64_t>(processes) * kMostRunsPerProcess;
   std::uint64_t wanted = std::clamp<std::uint64_t>(total / kRunGrain, processes, most);
-  return even_runs(weights, static_cast<size_t>(std::min<std::uint64_t>(wanted, files.size())));
+  return within_line_length(
+      files, even_runs(weights, static_cast<size_t>(std::min<std::uint64_t>(wanted, files.size()))));
 }
 
 std::vector<size_t> start_order(const std::vector<ImageFile>& files,
@@ -390,24 +361,28 @@ std::string joined_output(const std::vector<std::string>& texts) {
 }
 
 // A light command that matches files runs in the program when it can: its
-// messages then go straight to the console, so only unredirected commands.
-static int run_light_command(const std::vector<std::string>& arguments,
+// messages then go straight to the console, so only unredirected commands,
+// and only when the tool is the library's own version.
+static int run_light_command(const ImageTool& tool, const std::vector<std::string>& words,
                              const std::vector<ImageFile>& files, const StandardStreams& streams) {
   bool console = streams.input == 0 && streams.output == 1 && streams.error == 2;
   int exit_code = 0;
-  if (!files.empty() && console && run_mogrify_in_process(arguments, &exit_code)) {
+  if (!files.empty() && console && tool.major_version == image_library_version() &&
+      run_mogrify_in_process(words, &exit_code)) {
     return exit_code;
   }
-  return run_program(arguments, streams);
+  return run_program(image_tool_command(tool, words), streams);
 }
 
-int run_image_tool(const std::vector<std::string>& arguments, const StandardStreams& streams) {
+int run_image_tool(const ImageTool& tool, const std::vector<std::string>& words,
+                   const StandardStreams& streams) {
+  std::vector<std::string> command = image_tool_command(tool, words);
   int processes = image_job_count();
-  if (processes < 2 || arguments.size() < 2 || !only_options_before_path(arguments)) {
-    return run_program(arguments, streams);
+  if (processes < 2 || words.empty() || !only_options_before_path(words)) {
+    return run_program(command, streams);
   }
-  std::vector<ImageFile> files = expand_tool_wildcard(arguments.back());
+  std::vector<ImageFile> files = expand_tool_wildcard(words.back());
   std::vector<FileRun> runs = partition_files(files, processes);
-  if (runs.size() < 2) return run_light_command(arguments, files, streams);
-  return run_spread(Spread{arguments, files, runs, processes, streams.input}, streams);
+  if (runs.size() < 2) return run_light_command(tool, words, files, streams);
+  return run_spread(Spread{command, files, runs, processes, streams.input}, streams);
 }

@@ -1,12 +1,12 @@
+#include "platform/image_library.h"
+
 #include <cstdio>
 
-#include "platform/image_library.h"
+#include "platform/image_tools.h"
 
 #if defined(SKINBUILDER_IMAGE_LIBRARY)
 #include <wand/MagickWand.h>
 #endif
-
-const char kMogrifyOptions[] = "-define png:exclude-chunk=date,time";
 
 #if defined(SKINBUILDER_IMAGE_LIBRARY)
 
@@ -22,7 +22,7 @@ void start_library() {
   started = true;
 }
 
-std::vector<std::string> command_words(const std::vector<std::string>& arguments) {
+std::vector<std::string> command_words(const std::vector<std::string>& line_words) {
   std::vector<std::string> words = {"mogrify"};
   std::string options = kMogrifyOptions;
   for (size_t start = 0; start < options.size();) {
@@ -31,15 +31,19 @@ std::vector<std::string> command_words(const std::vector<std::string>& arguments
     words.push_back(options.substr(start, end - start));
     start = end + 1;
   }
-  words.insert(words.end(), arguments.begin() + 1, arguments.end());
+  words.insert(words.end(), line_words.begin(), line_words.end());
   return words;
 }
 
 }  // namespace
 
-bool run_mogrify_in_process(const std::vector<std::string>& arguments, int* exit_code) {
+int image_library_version() {
+  return MagickLibVersion >> 8;
+}
+
+bool run_mogrify_in_process(const std::vector<std::string>& line_words, int* exit_code) {
   start_library();
-  std::vector<std::string> words = command_words(arguments);
+  std::vector<std::string> words = command_words(line_words);
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(&word[0]);
   argv.push_back(nullptr);
@@ -58,6 +62,10 @@ bool run_mogrify_in_process(const std::vector<std::string>& arguments, int* exit
 }
 
 #else
+
+int image_library_version() {
+  return 0;
+}
 
 bool run_mogrify_in_process(const std::vector<std::string>&, int*) {
   return false;

@@ -1,18 +1,18 @@
-#include <fcntl.h>
-#include <strings.h>
-#include <unistd.h>
+#include "platform/interpreter.h"
 
-#include <cerrno>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/builtins.h"
 #include "platform/command_line.h"
+#include "platform/descriptors.h"
 #include "platform/image_jobs.h"
+#include "platform/image_tools.h"
 #include "platform/image_viewer.h"
-#include "platform/interpreter.h"
 #include "platform/launcher.h"
 #include "platform/paths.h"
+#include "platform/wildcard.h"
 
 namespace {
 
@@ -20,16 +20,16 @@ namespace {
 struct OpenedFiles {
   std::vector<int> fds;
   ~OpenedFiles() {
-    for (int fd : fds) close(fd);
+    for (int fd : fds) close_descriptor(fd);
   }
 };
 
-int open_target(const Redirection& redirection) {
-  if (is_null_device(redirection.target)) return open("/dev/null", O_RDWR | O_CLOEXEC);
+int open_target(const Redirection& redirection, std::error_code& failure) {
+  if (is_null_device(redirection.target)) return open_null_device();
   std::string path = find_path(local_path(redirection.target));
-  if (redirection.stream == 0) return open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  int mode = redirection.append ? O_APPEND : O_TRUNC;
-  return open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | mode, 0666);
+  if (redirection.stream == 0) return open_descriptor(path, OpenFor::kReading, failure);
+  return open_descriptor(path, redirection.append ? OpenFor::kAppending : OpenFor::kWriting,
+                         failure);
 }
 
 int& stream_slot(StandardStreams& streams, int stream) {
@@ -37,7 +37,8 @@ int& stream_slot(StandardStreams& streams, int stream) {
   return stream == 1 ? streams.output : streams.error;
 }
 
-void say_cannot_open(const Redirection& redirection, const StandardStreams& streams, int error) {
+void say_cannot_open(const Redirection& redirection, const StandardStreams& streams,
+                     const std::error_code& error) {
   std::string path = find_path(local_path(redirection.target));
   bool folder_there = is_folder(folder_of(path));
   if (redirection.stream == 0 && folder_there) {
@@ -58,9 +59,10 @@ bool redirect(const std::vector<Redirection>& redirections, StandardStreams& str
       stream_slot(streams, redirection.stream) = stream_slot(streams, redirection.joined_with);
       continue;
     }
-    int fd = open_target(redirection);
+    std::error_code failure;
+    int fd = open_target(redirection, failure);
     if (fd < 0) {
-      say_cannot_open(redirection, streams, errno);
+      say_cannot_open(redirection, streams, failure);
       return false;
     }
     opened.fds.push_back(fd);
@@ -70,7 +72,7 @@ bool redirect(const std::vector<Redirection>& redirections, StandardStreams& str
 }
 
 bool names_png(const std::string& path) {
-  return path.size() > 4 && strcasecmp(path.c_str() + path.size() - 4, ".png") == 0;
+  return path.size() > 4 && same_name_any_case(path.substr(path.size() - 4), ".png");
 }
 
 // A program is named by a path in cmd's form; one without a folder is
@@ -83,11 +85,26 @@ std::string program_path(const std::string& word) {
 // cmd's exit status for a program it cannot start.
 constexpr int kNotRecognized = 9009;
 
+// The image tools are found as platform/image_tools.h says; mogrify may
+// run as several processes at once (platform/image_jobs.h).
+int run_tool_or_program(const std::string& first_word, const std::vector<std::string>& arguments,
+                        const StandardStreams& streams) {
+  ImageToolKind kind = image_tool_named(first_word);
+  if (kind == ImageToolKind::kNone) {
+    std::vector<std::string> command = {program_path(first_word)};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    return run_program(command, streams);
+  }
+  ImageTool tool = find_image_tool(kind);
+  if (!tool.found()) return -1;
+  if (kind == ImageToolKind::kMogrify) return run_image_tool(tool, arguments, streams);
+  return run_program(image_tool_command(tool, arguments), streams);
+}
+
 int run_program_words(const std::vector<CommandWord>& words, const StandardStreams& streams) {
-  std::vector<std::string> arguments = {program_path(words[0].text)};
+  std::vector<std::string> arguments;
   for (size_t i = 1; i < words.size(); ++i) arguments.push_back(program_argument(words[i].text));
-  bool image_tool = is_image_tool(words[0].text);
-  int status = image_tool ? run_image_tool(arguments, streams) : run_program(arguments, streams);
+  int status = run_tool_or_program(words[0].text, arguments, streams);
   if (status >= 0) return status;
   write_text(streams.error, "'" + words[0].typed +
                                 "' is not recognized as an internal or external command,\n"
@@ -127,11 +144,11 @@ int run_pipe(const std::vector<CommandStage>& stages, const StandardStreams& out
     int output = last ? outer.output : make_scratch_file();
     StandardStreams streams = outer;
     streams.input = input;
-    streams.output = output >= 0 ? output : open("/dev/null", O_WRONLY | O_CLOEXEC);
+    streams.output = output >= 0 ? output : open_null_device();
     status = run_stage(stages[i], streams);
-    if (input != outer.input) close(input);
+    if (input != outer.input) close_descriptor(input);
     input = last ? outer.input : streams.output;
-    if (input != outer.input) lseek(input, 0, SEEK_SET);
+    if (input != outer.input) rewind_descriptor(input);
   }
   return status;
 }

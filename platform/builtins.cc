@@ -1,12 +1,11 @@
-#include <strings.h>
-#include <unistd.h>
+#include "platform/builtins.h"
 
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
+#include <system_error>
 
-#include "platform/builtins.h"
+#include "platform/descriptors.h"
+#include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/wildcard.h"
 
@@ -43,11 +42,11 @@ int remove_folder(const std::string& path, bool tree, const StandardStreams& str
   if (!is_folder(found)) return fail(streams, "The directory name is invalid.");
   std::error_code failure;
   if (tree) {
-    std::filesystem::remove_all(found, failure);
-    if (failure) return fail(streams, failure_message(failure.value()));
-  } else if (rmdir(found.c_str()) != 0) {
-    bool full = errno == ENOTEMPTY || errno == EEXIST;
-    return fail(streams, full ? "The directory is not empty." : failure_message(errno));
+    std::filesystem::remove_all(fs_path(found), failure);
+    if (failure) return fail(streams, failure_message(failure));
+  } else if (!std::filesystem::remove(fs_path(found), failure) || failure) {
+    if (!folder_entries(found).empty()) return fail(streams, "The directory is not empty.");
+    return fail(streams, failure_message(failure));
   }
   return 0;
 }
@@ -59,8 +58,9 @@ int rename_one(const std::string& folder, const std::string& name, const std::st
   if (path_exists(find_path(to)) && !same_file(from, find_path(to))) {
     return fail(streams, "A duplicate file name exists, or the file cannot be found.");
   }
-  if (std::rename(from.c_str(), to.c_str()) != 0) return fail(streams, failure_message(errno));
-  return 0;
+  std::error_code failure;
+  std::filesystem::rename(fs_path(from), fs_path(to), failure);
+  return failure ? fail(streams, failure_message(failure)) : 0;
 }
 
 // The names a ren or del argument stands for: every file its wildcard
@@ -73,7 +73,8 @@ std::vector<std::string> named_entries(const std::string& folder, const std::str
 }
 
 std::string absolute_form(const std::string& path) {
-  return std::filesystem::absolute(path).lexically_normal().string();
+  std::error_code error;
+  return path_text(std::filesystem::absolute(fs_path(path), error).lexically_normal());
 }
 
 // Where Windows' del asks "Are you sure (Y/N)?" (a whole folder, "*" or
@@ -97,8 +98,9 @@ int delete_matching(const std::string& path, bool quiet, const StandardStreams& 
   }
   int status = 0;
   for (const std::string& name : names) {
-    if (unlink(join_path(folder, name).c_str()) != 0)
-      status = fail(streams, failure_message(errno));
+    std::error_code failure;
+    if (!std::filesystem::remove(fs_path(join_path(folder, name)), failure) || failure)
+      status = fail(streams, failure_message(failure));
   }
   return status;
 }
@@ -106,7 +108,7 @@ int delete_matching(const std::string& path, bool quiet, const StandardStreams& 
 bool contains(const std::string& line, const std::string& word, bool any_case) {
   if (!any_case) return line.find(word) != std::string::npos;
   for (size_t start = 0; start + word.size() <= line.size(); ++start) {
-    if (strncasecmp(line.c_str() + start, word.c_str(), word.size()) == 0) return true;
+    if (same_name_any_case(line.substr(start, word.size()), word)) return true;
   }
   return false;
 }
@@ -160,14 +162,15 @@ std::string read_search_input(const SearchRequest& request, const StandardStream
   if (request.files.empty()) return read_all(streams.input);
   std::string text;
   for (const std::string& file : request.files) {
-    FILE* in = std::fopen(find_path(file).c_str(), "rb");
-    if (in == nullptr) {
+    std::error_code failure;
+    int in = open_descriptor(find_path(file), OpenFor::kReading, failure);
+    if (in < 0) {
       write_text(streams.error, "FINDSTR: Cannot open " + windows_form(file) + "\n");
       continue;
     }
-    text += read_all(fileno(in));
+    text += read_all(in);
     if (!text.empty() && text.back() != '\n') text += '\n';
-    std::fclose(in);
+    close_descriptor(in);
   }
   return text;
 }
@@ -184,7 +187,7 @@ bool line_matches(const std::string& line, const SearchRequest& request) {
 
 Builtin find_builtin(const std::string& name) {
   for (const NamedBuiltin& builtin : kBuiltins) {
-    if (strcasecmp(builtin.name, name.c_str()) == 0) return builtin.run;
+    if (same_name_any_case(builtin.name, name)) return builtin.run;
   }
   return nullptr;
 }
@@ -214,16 +217,16 @@ std::vector<std::string> matching_files(const std::string& folder, const std::st
   return names;
 }
 
-const char* failure_message(int error_number) {
-  switch (error_number) {
-    case ENOSPC:
-    case EDQUOT:
+const char* failure_message(const std::error_code& failure) {
+  switch (failure_kind(failure)) {
+    case FileFailure::kNoSpace:
       return "There is not enough space on the disk.";
-    case ENOENT:
+    case FileFailure::kNotFound:
       return "The system cannot find the path specified.";
-    default:
-      return "Access is denied.";
+    case FileFailure::kOther:
+      break;
   }
+  return "Access is denied.";
 }
 
 int say_syntax_error(const StandardStreams& streams) {
@@ -239,8 +242,7 @@ int say_path_not_found(const StandardStreams& streams) {
 }
 
 int run_cls(const std::vector<std::string>&, const StandardStreams& streams) {
-  // Home, clear the screen, and clear the scroll-back as cmd's cls does.
-  if (isatty(streams.output)) write_text(streams.output, "\x1b[H\x1b[2J\x1b[3J");
+  clear_terminal(streams.output);
   return 0;
 }
 

@@ -1,6 +1,7 @@
+#include "platform/shell.h"
+
 #include "platform/error_log.h"
 #include "platform/interpreter.h"
-#include "platform/shell.h"
 
 int run_shell_line(const char* line) {
   ErrorsToLog errors;

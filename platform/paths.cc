@@ -1,12 +1,14 @@
-#include <dirent.h>
-#include <strings.h>
-#include <sys/stat.h>
-
-#include <cerrno>
-
 #include "platform/paths.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "platform/file_system.h"
+#include "platform/wildcard.h"
+
 namespace {
+
+namespace fs = std::filesystem;
 
 std::vector<std::string> split_names(const std::string& path) {
   std::vector<std::string> names;
@@ -25,7 +27,7 @@ std::vector<std::string> split_names(const std::string& path) {
 std::string real_name(const std::string& folder, const std::string& name) {
   if (path_exists(join_path(folder, name))) return name;
   for (const std::string& entry : folder_entries(folder)) {
-    if (strcasecmp(entry.c_str(), name.c_str()) == 0) return entry;
+    if (same_name_any_case(entry, name)) return entry;
   }
   return std::string();
 }
@@ -95,35 +97,33 @@ std::string windows_form(const std::string& path) {
 }
 
 bool same_file(const std::string& a, const std::string& b) {
-  struct stat first, second;
-  return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
-         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+  std::error_code error;
+  return fs::equivalent(fs_path(a), fs_path(b), error) && !error;
 }
 
 bool is_folder(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  std::error_code error;
+  return fs::is_directory(fs_path(path), error);
 }
 
 bool is_file(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  std::error_code error;
+  fs::file_status status = fs::status(fs_path(path), error);
+  return fs::exists(status) && !fs::is_directory(status);
 }
 
 bool path_exists(const std::string& path) {
-  struct stat info;
-  return lstat(path.c_str(), &info) == 0;
+  std::error_code error;
+  return fs::exists(fs::symlink_status(fs_path(path), error));
 }
 
 std::vector<std::string> folder_entries(const std::string& folder) {
   std::vector<std::string> names;
-  DIR* dir = opendir(folder.c_str());
-  if (dir == nullptr) return names;
-  while (const dirent* entry = readdir(dir)) {
-    std::string name = entry->d_name;
-    if (name != "." && name != "..") names.push_back(name);
+  std::error_code error;
+  for (fs::directory_iterator it(fs_path(folder), error), end; !error && it != end;
+       it.increment(error)) {
+    names.push_back(path_text(it->path().filename()));
   }
-  closedir(dir);
   return names;
 }
 
@@ -131,8 +131,9 @@ bool make_folders(const std::string& path) {
   std::string found = find_path(path);
   for (size_t slash = found.find('/', 1);; slash = found.find('/', slash + 1)) {
     std::string partial = found.substr(0, slash);
-    bool missing = !partial.empty() && !is_folder(partial);
-    if (missing && mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST) return false;
+    std::error_code error;
+    if (!partial.empty() && !is_folder(partial)) fs::create_directory(fs_path(partial), error);
+    if (error && !is_folder(partial)) return false;
     if (slash == std::string::npos) break;
   }
   return is_folder(found);

@@ -1,0 +1,23 @@
+#include <cerrno>
+
+#include "platform/file_system.h"
+
+std::filesystem::path fs_path(const std::string& local) {
+  return std::filesystem::path(local);
+}
+
+std::string path_text(const std::filesystem::path& path) {
+  return path.string();
+}
+
+void copy_file_over(const std::string& from, const std::string& to, std::error_code& failure) {
+  std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, failure);
+}
+
+FileFailure failure_kind(const std::error_code& failure) {
+  if (failure == std::errc::no_space_on_device || failure.value() == EDQUOT) {
+    return FileFailure::kNoSpace;
+  }
+  if (failure == std::errc::no_such_file_or_directory) return FileFailure::kNotFound;
+  return FileFailure::kOther;
+}

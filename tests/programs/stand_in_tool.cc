@@ -1,0 +1,80 @@
+// A stand-in for the programs that command lines start, for the tests of
+// the interpreter on every system (a shell script would do on POSIX only).
+// Tests copy it under the name of the program it stands for, and its name
+// says what it does:
+//   mogrify   notes each run in calls.log ("LIMIT|arguments", LIMIT being
+//             MAGICK_THREAD_LIMIT or "none"), complains about an option on
+//             standard error and prints "treated PATH" for each argument
+//             that is a path in the working folder;
+//   identify  prints a verbose report of which only some lines hold "#";
+//   tool      ends with the exit status its first argument gives;
+//   anything else prints its arguments, one per line.
+// Asked for -version, each prints "Version: ImageMagick " and the value of
+// STAND_IN_VERSION when that is set, and nothing else.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+std::string base_name(const char* path) {
+  std::string name = path;
+  size_t separator = name.find_last_of("/\\");
+  if (separator != std::string::npos) name = name.substr(separator + 1);
+  size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0) name = name.substr(0, dot);
+  return name;
+}
+
+std::string joined(int argc, char** argv) {
+  std::string text;
+  for (int i = 1; i < argc; ++i) text += (i > 1 ? " " : "") + std::string(argv[i]);
+  return text;
+}
+
+int act_as_mogrify(int argc, char** argv) {
+  const char* limit = std::getenv("MAGICK_THREAD_LIMIT");
+  if (std::FILE* log = std::fopen("calls.log", "ab")) {
+    std::fprintf(log, "%s|%s\n", limit != nullptr ? limit : "none", joined(argc, argv).c_str());
+    std::fclose(log);
+  }
+  std::fprintf(stderr, "mogrify: unrecognized option -x\n");
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]).compare(0, 2, "./") == 0) std::printf("treated %s\n", argv[i]);
+  }
+  return 0;
+}
+
+int act_as_identify(int argc, char** argv) {
+  std::printf("Image: %s\n", argc > 2 ? argv[2] : "");
+  std::printf("  # arguments: %s\n", joined(argc, argv).c_str());
+  std::printf("  Colors: 1\n");
+  std::printf("      100: (88,152,236) #5898EC srgb(88,152,236)\n");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Lines end in "\n" alone, as the real tools write them.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
+  std::string name = base_name(argv[0]);
+  if (argc == 2 && std::string(argv[1]) == "-version") {
+    if (const char* version = std::getenv("STAND_IN_VERSION")) {
+      std::printf("Version: ImageMagick %s\n", version);
+    }
+    return 0;
+  }
+  if (name == "mogrify") return act_as_mogrify(argc, argv);
+  if (name == "identify") return act_as_identify(argc, argv);
+  if (name == "tool") return argc > 1 ? std::atoi(argv[1]) : 0;
+  for (int i = 1; i < argc; ++i) std::printf("%s\n", argv[i]);
+  return 0;
+}
