@@ -12,6 +12,7 @@
 
 const char kMogrifyOptions[] = "-define png:exclude-chunk=date,time";
 const char kImageMagick7MogrifyOptions[] = "-channel RGB";
+const char kImageMagick7Clamp[] = "-evaluate max 0 -evaluate min 100%";
 
 namespace {
 
@@ -126,6 +127,21 @@ void learn_version(ImageTool& tool) {
   tool.major_version = found->second.major_version;
 }
 
+// The line's words for ImageMagick 7's mogrify: its options first, a clamp
+// after each operation whose results 6 would have cut off.
+std::vector<std::string> as_imagemagick6(const std::vector<std::string>& words) {
+  std::vector<std::string> result = words_of(kImageMagick7MogrifyOptions);
+  std::vector<std::string> clamp = words_of(kImageMagick7Clamp);
+  for (size_t i = 0; i < words.size(); ++i) {
+    result.push_back(words[i]);
+    bool clamped = words[i] == "-modulate" || words[i] == "-brightness-contrast";
+    if (!clamped || i + 1 >= words.size()) continue;
+    result.push_back(words[++i]);
+    result.insert(result.end(), clamp.begin(), clamp.end());
+  }
+  return result;
+}
+
 }  // namespace
 
 ImageToolKind image_tool_named(const std::string& word) {
@@ -142,15 +158,14 @@ ImageTool find_image_tool(ImageToolKind kind) {
   return tool;
 }
 
+
 std::vector<std::string> image_tool_command(const ImageTool& tool,
                                             const std::vector<std::string>& words) {
   std::vector<std::string> command = {tool.program};
   command.insert(command.end(), tool.leading.begin(), tool.leading.end());
-  if (tool.kind == ImageToolKind::kMogrify && tool.major_version == 7) {
-    std::vector<std::string> options = words_of(kImageMagick7MogrifyOptions);
-    command.insert(command.end(), options.begin(), options.end());
-  }
-  command.insert(command.end(), words.begin(), words.end());
+  bool seven = tool.kind == ImageToolKind::kMogrify && tool.major_version == 7;
+  std::vector<std::string> own = seven ? as_imagemagick6(words) : words;
+  command.insert(command.end(), own.begin(), own.end());
   return command;
 }
 

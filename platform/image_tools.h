@@ -13,11 +13,19 @@
 // A tool found in 2 or 3 gets kMogrifyOptions before the line's words, as
 // the skindata launchers add them.
 //
-// ImageMagick 7's mogrify changes transparency where 6 leaves it alone
-// (-brightness-contrast lowers opaque pixels' alpha and raises clear ones'),
-// so a mogrify that says it is version 7, wherever it was found, also gets
-// kImageMagick7MogrifyOptions, which make it treat the colour channels
-// only, as 6 does.
+// ImageMagick 7's mogrify differs from 6 in two ways that show in a skin,
+// so a mogrify that says it is version 7, wherever it was found, is told
+// to act like 6:
+//   - it changes transparency where 6 leaves it alone (-brightness-contrast
+//     lowers opaque pixels' alpha and raises clear ones'): it gets
+//     kImageMagick7MogrifyOptions first, which make it treat the colour
+//     channels only;
+//   - it keeps values beyond black and white from one operation to the
+//     next (its pixels are floating point), where 6 cuts them off after
+//     each: a brightness or saturation above 100% followed by a contrast
+//     change comes out up to 15 steps lighter. Each -modulate and
+//     -brightness-contrast of the line is followed by kImageMagick7Clamp.
+//     (Its -clamp does nothing in mogrify.)
 //
 // The tool's version is what it prints for -version, asked once per run
 // (and again when the program file changes).
@@ -30,8 +38,10 @@
 // The options every mogrify run takes before the command's own: leaving out
 // the time stamps makes two builds of a skin the same bytes.
 extern const char kMogrifyOptions[];
-// What makes ImageMagick 7's mogrify keep transparency as 6 does.
+// What makes ImageMagick 7's mogrify keep transparency as 6 does, and cut
+// off values beyond black and white as 6 does.
 extern const char kImageMagick7MogrifyOptions[];
+extern const char kImageMagick7Clamp[];
 
 enum class ImageToolKind { kNone, kMogrify, kIdentify };
 

@@ -65,11 +65,18 @@ TEST_F(ImageToolsTest, ImageMagick7GetsTheOptionsThatKeepTransparency) {
     ImageTool tool = find_image_tool(ImageToolKind::kMogrify);
     EXPECT_EQ(tool.version, "ImageMagick " + std::string(version));
     EXPECT_EQ(tool.major_version, seven ? 7 : 6);
-    Words command = image_tool_command(tool, {"-quality", "80", "x.png"});
+    Words line = {"-modulate", "110,120,85", "-brightness-contrast", "0x-30", "-sharpen", "1", "x.png"};
     Words expected = {tool.program};
-    if (seven) expected.insert(expected.end(), {"-channel", "RGB"});
-    expected.insert(expected.end(), {"-quality", "80", "x.png"});
-    EXPECT_EQ(command, expected);
+    if (seven) {
+      // Each operation is clamped as 6 would; the user's own options are not.
+      expected.insert(expected.end(),
+                      {"-channel", "RGB", "-modulate", "110,120,85", "-evaluate", "max", "0",
+                       "-evaluate", "min", "100%", "-brightness-contrast", "0x-30", "-evaluate",
+                       "max", "0", "-evaluate", "min", "100%", "-sharpen", "1", "x.png"});
+    } else {
+      expected.insert(expected.end(), line.begin(), line.end());
+    }
+    EXPECT_EQ(image_tool_command(tool, line), expected);
   }
 }
 

@@ -8,7 +8,6 @@
 #include <stdexcept>
 
 #include "platform/image_tools.h"
-#include "wizard/startup_check.h"
 
 namespace fs = std::filesystem;
 
@@ -67,16 +66,6 @@ std::string search_text(const std::string& tool) {
          "exit 127\n";
 }
 
-// Ends every line in CR LF, as cmd's own scripts are written.
-std::string with_crlf(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
 void write_file(const fs::path& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << text;
@@ -107,47 +96,8 @@ std::string launcher_text(const std::string& tool, const std::string& found) {
   return text + search_text(tool);
 }
 
-// Wine's cmd matches no quoted wildcard in "for /d", so the folder search
-// steps into Program Files first. A variable that is not set, such as
-// ProgramFiles(x86) on 32-bit Windows, reads as empty in a script.
-std::string windows_launcher_text(const std::string& tool) {
-  return with_crlf(
-      "@echo off\n"
-      "rem ImageMagick 7's " +
-      tool +
-      " for the skin builder: magick.exe from PATH, else from\n"
-      "rem the installer's folder under Program Files.\n"
-      "setlocal\n"
-      "set \"MAGICK=\"\n"
-      "for %%m in (magick.exe) do set \"MAGICK=%%~$PATH:m\"\n"
-      "if not defined MAGICK call :look_in \"%ProgramFiles%\"\n"
-      "if not defined MAGICK call :look_in \"%ProgramFiles(x86)%\"\n"
-      "if not defined MAGICK goto missing\n"
-      "\"%MAGICK%\" " +
-      tool + " " + tool_options(tool) +
-      "%*\n"
-      "exit /b\n"
-      ":missing\n"
-      "echo " +
-      kImageMagickNeededOnWindows +
-      ">&2\n"
-      "exit /b 9009\n"
-      ":look_in\n"
-      "if \"%~1\"==\"\" exit /b\n"
-      "if not exist \"%~1\\\" exit /b\n"
-      "pushd \"%~1\"\n"
-      "for /d %%d in (ImageMagick-7*) do if exist \"%%d\\magick.exe\" set "
-      "\"MAGICK=%~1\\%%d\\magick.exe\"\n"
-      "popd\n"
-      "exit /b\n");
-}
-
-void write_launchers(const std::string& dir, bool windows) {
+void write_launchers(const std::string& dir) {
   for (const std::string tool : {"mogrify", "identify"}) {
-    if (windows) {
-      write_file(fs::path(dir) / (tool + ".cmd"), windows_launcher_text(tool));
-      continue;
-    }
     fs::path path = fs::path(dir) / tool;
     write_file(path, launcher_text(tool, find_image_tool(tool, dir)));
     fs::permissions(path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |

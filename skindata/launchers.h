@@ -1,5 +1,7 @@
-// The image tools of the skindata folder: small shell launchers, or for a
-// skindata that goes to Windows, small cmd scripts.
+// The image tools of the skindata folder: small shell launchers. A skindata
+// that goes to Windows has none: the program finds ImageMagick there
+// itself (platform/image_tools.h), since nothing but cmd.exe could run a
+// script and the program starts no cmd.exe.
 //
 // The skin builder calls its two image tools as skindata/mogrify and
 // skindata/identify. Each launcher runs the system's ImageMagick: IM 7's
@@ -8,15 +10,9 @@
 // so a PATH that holds skindata cannot make it call itself). The tool is
 // looked up when the folder is generated, because a search in the shell
 // costs more than many a small image command. Arguments go through
-// unchanged; ImageMagick expands the quoted wildcards itself.
-//
-// On Windows the builder's ".\skindata\mogrify" reaches mogrify.cmd through
-// PATHEXT. The scripts run ImageMagick 7 ("magick mogrify", with the same
-// options as the shell launchers), whose installer puts it on PATH or at
-// least in its folder under Program Files; they look for it at every run,
-// since the folder is drawn on another machine. Without it they print the
-// one line the builder's own start-up check prints and exit with cmd's
-// "not found" status, 9009.
+// unchanged; ImageMagick expands the quoted wildcards itself. What makes
+// ImageMagick 7 keep transparency the program adds, having asked the
+// launcher for its version.
 #ifndef SKINBUILDER_SKINDATA_LAUNCHERS_H_
 #define SKINBUILDER_SKINDATA_LAUNCHERS_H_
 
@@ -30,14 +26,8 @@ std::string find_image_tool(const std::string& tool, const std::string& skip_dir
 // The script text for tool "mogrify" or "identify": found (as given by
 // find_image_tool) when it is there, else a search of PATH at run time.
 std::string launcher_text(const std::string& tool, const std::string& found);
-// A Windows launcher that finds no ImageMagick 7 prints the start-up
-// check's own line, kImageMagickNeededOnWindows (wizard/startup_check.h).
-// The cmd script for tool "mogrify" or "identify", lines ending in CR LF.
-std::string windows_launcher_text(const std::string& tool);
-
-// Writes both launchers into dir: the shell launchers, executable (mode
-// 755), or with `windows` mogrify.cmd and identify.cmd. Throws
+// Writes both launchers into dir, executable (mode 755). Throws
 // std::runtime_error when a file cannot be written.
-void write_launchers(const std::string& dir, bool windows);
+void write_launchers(const std::string& dir);
 
 #endif  // SKINBUILDER_SKINDATA_LAUNCHERS_H_

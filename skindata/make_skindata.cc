@@ -4,8 +4,8 @@
 //   make-skindata --small DIR  the same names with small images and few
 //                              frames, for fast tests
 //   make-skindata --windows DIR  (with or without --small) the folder for
-//                              the Windows program: mogrify.cmd and
-//                              identify.cmd instead of the shell launchers
+//                              the Windows program: without the shell
+//                              launchers, which Windows cannot run
 //
 // DIR receives SkinTemplate (Images and Scripts/Template.txt), the Knobs,
 // LockIcons and AltArp overlays, the five preview images, an empty temp
@@ -68,7 +68,7 @@ void generate(const Options& options) {
   run_jobs(options.dir, jobs, worker_count());
   write_text(std::filesystem::path(options.dir) / "SkinTemplate/Scripts/Template.txt",
              template_script_text());
-  write_launchers(options.dir, options.windows);
+  if (!options.windows) write_launchers(options.dir);
   std::printf("make-skindata: %zu images written to %s\n", jobs.size(), options.dir.c_str());
 }
 

@@ -11,11 +11,6 @@
 #include "platform/native_path.h"
 #include "wizard/prompts.h"
 
-const char kImageMagickNeededOnWindows[] =
-    "ImageMagick 7 is needed: install it from "
-    "https://imagemagick.org/script/download.php#windows and tick \"Add application directory to "
-    "your system path\", then start the program again.";
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -26,8 +21,13 @@ const char kNoSkindata[] =
 const char kNoTemplate[] =
     "skindata\\SkinTemplate is missing or incomplete (it needs Images and "
     "Scripts\\Template.txt): put back the skindata folder the program came with.";
+// What a user without any ImageMagick is told: how to get the one their
+// system offers.
 #ifdef _WIN32
-const char* const kNoImageMagick = kImageMagickNeededOnWindows;
+const char kNoImageMagick[] =
+    "ImageMagick 7 is needed: install it from "
+    "https://imagemagick.org/script/download.php#windows and tick \"Add application directory to "
+    "your system path\", then start the program again.";
 #else
 const char kNoImageMagick[] =
     "ImageMagick is not installed: install it (on Debian or Ubuntu: sudo apt-get install "

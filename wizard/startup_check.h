@@ -10,10 +10,6 @@
 #ifndef SKINBUILDER_WIZARD_STARTUP_CHECK_H_
 #define SKINBUILDER_WIZARD_STARTUP_CHECK_H_
 
-// What a Windows user without ImageMagick is told, by this check and by the
-// skindata launchers that stand for the tools there (skindata/launchers.h).
-extern const char kImageMagickNeededOnWindows[];
-
 // nullptr when the folder is ready (skindata\temp then exists), else the
 // message to show.
 const char* working_folder_problem();
