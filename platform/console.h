@@ -11,7 +11,13 @@
 //
 // Where the console understands ANSI colour codes (Windows 10 and later,
 // once asked to), that is switched on for the run and switched back at the
-// end, so a preview can be drawn in it. Elsewhere this does nothing.
+// end, so a preview can be drawn in it.
+//
+// A Windows console reads and shows text in its own (OEM) code page, the C
+// library and the file names in the system's ANSI code page
+// (platform/file_system.h). For the run the console takes the ANSI code
+// page too, so that a skin name typed with "ü" names a folder "ü"; it gets
+// its own back at the end. Elsewhere this does nothing.
 #ifndef SKINBUILDER_PLATFORM_CONSOLE_H_
 #define SKINBUILDER_PLATFORM_CONSOLE_H_
 

@@ -33,10 +33,28 @@ void enable_colour_codes() {
   std::atexit(restore_console_mode);
 }
 
+UINT input_page_before = 0;
+UINT output_page_before = 0;
+
+void restore_code_pages() {
+  SetConsoleCP(input_page_before);
+  SetConsoleOutputCP(output_page_before);
+}
+
+void speak_ansi_code_page() {
+  input_page_before = GetConsoleCP();
+  output_page_before = GetConsoleOutputCP();
+  if (input_page_before == 0 || output_page_before == 0) return;  // no console
+  SetConsoleCP(GetACP());
+  SetConsoleOutputCP(GetACP());
+  std::atexit(restore_code_pages);
+}
+
 }  // namespace
 
 void prepare_console() {
   std::fflush(stdout);
   _setmode(_fileno(stdout), _O_BINARY);
   enable_colour_codes();
+  speak_ansi_code_page();
 }

@@ -11,8 +11,8 @@
 #include "platform/wildcard.h"
 
 const char kMogrifyOptions[] = "-define png:exclude-chunk=date,time";
-const char kImageMagick7MogrifyOptions[] = "-channel RGB";
-const char kImageMagick7Clamp[] = "-evaluate max 0 -evaluate min 100%";
+const char kImageMagick7Before[] = "-channel RGB";
+const char kImageMagick7After[] = "-evaluate max 0 -evaluate min 100% +channel";
 
 namespace {
 
@@ -127,17 +127,23 @@ void learn_version(ImageTool& tool) {
   tool.major_version = found->second.major_version;
 }
 
-// The line's words for ImageMagick 7's mogrify: its options first, a clamp
-// after each operation whose results 6 would have cut off.
+// The line's words for ImageMagick 7's mogrify: each of the program's own
+// operations wrapped so that it acts as 6's.
 std::vector<std::string> as_imagemagick6(const std::vector<std::string>& words) {
-  std::vector<std::string> result = words_of(kImageMagick7MogrifyOptions);
-  std::vector<std::string> clamp = words_of(kImageMagick7Clamp);
+  std::vector<std::string> before = words_of(kImageMagick7Before);
+  std::vector<std::string> after = words_of(kImageMagick7After);
+  std::vector<std::string> result;
   for (size_t i = 0; i < words.size(); ++i) {
+    bool wrapped = (words[i] == "-modulate" || words[i] == "-brightness-contrast") &&
+                   i + 1 < words.size();
+    if (!wrapped) {
+      result.push_back(words[i]);
+      continue;
+    }
+    result.insert(result.end(), before.begin(), before.end());
     result.push_back(words[i]);
-    bool clamped = words[i] == "-modulate" || words[i] == "-brightness-contrast";
-    if (!clamped || i + 1 >= words.size()) continue;
     result.push_back(words[++i]);
-    result.insert(result.end(), clamp.begin(), clamp.end());
+    result.insert(result.end(), after.begin(), after.end());
   }
   return result;
 }

@@ -15,17 +15,18 @@
 //
 // ImageMagick 7's mogrify differs from 6 in two ways that show in a skin,
 // so a mogrify that says it is version 7, wherever it was found, is told
-// to act like 6:
-//   - it changes transparency where 6 leaves it alone (-brightness-contrast
-//     lowers opaque pixels' alpha and raises clear ones'): it gets
-//     kImageMagick7MogrifyOptions first, which make it treat the colour
-//     channels only;
-//   - it keeps values beyond black and white from one operation to the
-//     next (its pixels are floating point), where 6 cuts them off after
-//     each: a brightness or saturation above 100% followed by a contrast
-//     change comes out up to 15 steps lighter. Each -modulate and
-//     -brightness-contrast of the line is followed by kImageMagick7Clamp.
-//     (Its -clamp does nothing in mogrify.)
+// to act like 6. Each -modulate and -brightness-contrast of the line is
+// wrapped in kImageMagick7Before and kImageMagick7After:
+//   - 7 changes transparency where 6 leaves it alone (-brightness-contrast
+//     lowers opaque pixels' alpha and raises clear ones'): the operations
+//     treat the colour channels only;
+//   - 7 keeps values beyond black and white from one operation to the next
+//     (its pixels are floating point), where 6 cuts them off after each: a
+//     brightness or saturation above 100% followed by a contrast change
+//     comes out up to 15 steps lighter. The values are cut off after each
+//     operation (7's -clamp does nothing in mogrify).
+// The channels are set back afterwards, so that the user's own advanced
+// options act on the channels they would act on by default.
 //
 // The tool's version is what it prints for -version, asked once per run
 // (and again when the program file changes).
@@ -39,9 +40,9 @@
 // the time stamps makes two builds of a skin the same bytes.
 extern const char kMogrifyOptions[];
 // What makes ImageMagick 7's mogrify keep transparency as 6 does, and cut
-// off values beyond black and white as 6 does.
-extern const char kImageMagick7MogrifyOptions[];
-extern const char kImageMagick7Clamp[];
+// off values beyond black and white as 6 does, around an operation.
+extern const char kImageMagick7Before[];
+extern const char kImageMagick7After[];
 
 enum class ImageToolKind { kNone, kMogrify, kIdentify };
 

@@ -65,14 +65,19 @@ TEST_F(ImageToolsTest, ImageMagick7GetsTheOptionsThatKeepTransparency) {
     ImageTool tool = find_image_tool(ImageToolKind::kMogrify);
     EXPECT_EQ(tool.version, "ImageMagick " + std::string(version));
     EXPECT_EQ(tool.major_version, seven ? 7 : 6);
-    Words line = {"-modulate", "110,120,85", "-brightness-contrast", "0x-30", "-sharpen", "1", "x.png"};
+    Words line = {"-modulate", "110,120,85", "-brightness-contrast", "0x-30", "-sharpen",
+                  "1",         "x.png"};
     Words expected = {tool.program};
     if (seven) {
-      // Each operation is clamped as 6 would; the user's own options are not.
-      expected.insert(expected.end(),
-                      {"-channel", "RGB", "-modulate", "110,120,85", "-evaluate", "max", "0",
-                       "-evaluate", "min", "100%", "-brightness-contrast", "0x-30", "-evaluate",
-                       "max", "0", "-evaluate", "min", "100%", "-sharpen", "1", "x.png"});
+      // Each operation acts on the colours only and is cut off as 6 would;
+      // the user's own options act on the channels they would by default.
+      for (Words operation :
+           {Words{"-modulate", "110,120,85"}, Words{"-brightness-contrast", "0x-30"}}) {
+        expected.insert(expected.end(), {"-channel", "RGB", operation[0], operation[1]});
+        expected.insert(expected.end(),
+                        {"-evaluate", "max", "0", "-evaluate", "min", "100%", "+channel"});
+      }
+      expected.insert(expected.end(), {"-sharpen", "1", "x.png"});
     } else {
       expected.insert(expected.end(), line.begin(), line.end());
     }

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
+#include "platform/image_tools.h"
 #include "version.h"
 
 namespace {
@@ -17,11 +19,26 @@ const char kHelp[] =
     "\n"
     "Start it without arguments from the folder that holds its skindata and\n"
     "Presets folders (the folder of the download); the skin is made there.\n"
-    "It needs ImageMagick's command-line tools: on Windows ImageMagick 7, with\n"
-    "\"Add application directory to your system path\" ticked when installing;\n"
-    "on Debian or Ubuntu the imagemagick package.\n"
+    "It needs ImageMagick's command-line tools, 7 or 6: it takes mogrify and\n"
+    "identify from skindata, else ImageMagick 7's magick (from PATH or, on\n"
+    "Windows, from where its installer put it), else mogrify and identify from\n"
+    "PATH. On Windows install ImageMagick 7, with \"Add application directory\n"
+    "to your system path\" ticked; on Debian or Ubuntu the imagemagick package.\n"
     "The colour questions also take colour codes such as #3C3C46.\n"
     "\n";
+
+// What this folder would use, so that a user can see which ImageMagick
+// runs the image commands.
+void print_image_tools() {
+  std::printf("Started here, it would use:\n");
+  for (auto [kind, name] : {std::pair{ImageToolKind::kMogrify, "mogrify"},
+                            std::pair{ImageToolKind::kIdentify, "identify"}}) {
+    ImageTool tool = find_image_tool(kind);
+    std::printf("  %-9s %s\n", name, tool.found() ? tool.found_as.c_str() : "not found");
+    if (!tool.version.empty()) std::printf("            %s\n", tool.version.c_str());
+  }
+  std::printf("\n");
+}
 
 bool is_one_of(const char* argument, const char* const* names) {
   for (; *names != nullptr; ++names) {
@@ -45,7 +62,9 @@ ProgramRequest program_request(int argc, const char* const* argv) {
 int answer_request(ProgramRequest request) {
   switch (request) {
     case ProgramRequest::kHelp:
-      std::printf("skinbuilder %s\n\n%s%s", SKINBUILDER_VERSION, kHelp, kUsage);
+      std::printf("skinbuilder %s\n\n%s", SKINBUILDER_VERSION, kHelp);
+      print_image_tools();
+      std::printf("%s", kUsage);
       return 0;
     case ProgramRequest::kVersion:
       std::printf("skinbuilder %s\n", SKINBUILDER_VERSION);
