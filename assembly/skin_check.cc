@@ -1,10 +1,14 @@
 #include "assembly/skin_check.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <map>
 #include <system_error>
+#include <thread>
+#include <vector>
 
 #include "assembly/file_structure.h"
 #include "assembly/png_file.h"
@@ -93,28 +97,202 @@ void promise_file_clone(Promises& promises, const FileClone& clone) {
   }
 }
 
-// The image's problem, counted; true when it is fine.
-bool check_image(const std::string& skin_name, const PromisedImage& image, ImageCheck& check) {
-  std::string path = native_path((".\\" + skin_name + "\\" + image.path).c_str());
-  PngFacts facts = inspect_png(path);
-  std::uint32_t width = 0, height = 0;
-  switch (facts.state) {
+// What the check knows of the image a promised one is made from: its size
+// from its header; its bytes, while the images are compared with them; and
+// its alpha, decoded only when some image made from it has other bytes.
+struct SourceImage {
+  bool sized = false;
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  std::vector<unsigned char> bytes;  // a whole PNG, else none
+  bool needed = false;
+  bool decoded = false;
+  std::vector<unsigned char> alpha;  // a byte a pixel, rows from the top
+};
+
+using Sources = std::map<std::string, SourceImage>;
+
+enum class Verdict { kFine, kMissing, kEmpty, kDamaged, kWrongSize, kTransparencyChanged };
+
+// A promised image on its way through the check.
+struct ImageState {
+  SourceImage* source = nullptr;
+  Verdict verdict = Verdict::kFine;
+  bool alpha_to_compare = false;
+  std::vector<unsigned char> bytes;  // kept while its alpha is to compare
+};
+
+void release(std::vector<unsigned char>& bytes) {
+  std::vector<unsigned char>().swap(bytes);
+}
+
+void read_source(const std::string& path, SourceImage& source) {
+  PngFacts facts = read_png(path, &source.bytes);
+  source.sized = facts.state == PngState::kWhole;
+  source.width = facts.width;
+  source.height = facts.height;
+  if (source.sized) return;
+  release(source.bytes);
+  source.sized = read_png_size(path, &source.width, &source.height);
+}
+
+void decode_source(SourceImage& source) {
+  PngPixels pixels;
+  source.decoded = decode_png_bytes(source.bytes.data(), source.bytes.size(), &pixels);
+  release(source.bytes);
+  source.alpha.resize(pixels.rgba.size() / 4);
+  for (size_t i = 0; i < source.alpha.size(); ++i) source.alpha[i] = pixels.rgba[4 * i + 3];
+}
+
+// The image passes round colours through 16 bits and back: an alpha may
+// come back one off without anything having changed it.
+bool alpha_kept(const PngPixels& image, const std::vector<unsigned char>& alpha) {
+  for (size_t i = 0; i < alpha.size(); ++i) {
+    int change = int{image.rgba[4 * i + 3]} - int{alpha[i]};
+    if (change > 1 || change < -1) return false;
+  }
+  return true;
+}
+
+Verdict unwritten(PngState state) {
+  switch (state) {
     case PngState::kMissing:
-      ++check.missing;
-      return false;
+      return Verdict::kMissing;
     case PngState::kEmpty:
-      ++check.empty;
-      return false;
+      return Verdict::kEmpty;
     case PngState::kDamaged:
-      ++check.damaged;
-      return false;
+      return Verdict::kDamaged;
     case PngState::kWhole:
       break;
   }
-  if (!read_png_size(image.source, &width, &height)) return true;
-  if (facts.width == width && facts.height == height) return true;
-  ++check.wrong_size;
-  return false;
+  return Verdict::kFine;
+}
+
+// Everything that needs no decoding: the image's chunks, its size against
+// the source's header (whenever the source has one), and whether it is the
+// source byte for byte, as every image that no pass touched is. Only an
+// image with other bytes and a whole source keeps its bytes for the alpha.
+void first_look(const std::string& path, ImageState& image) {
+  const SourceImage& source = *image.source;
+  PngFacts facts = read_png(path, &image.bytes);
+  if (facts.state != PngState::kWhole) {
+    image.verdict = unwritten(facts.state);
+  } else if (source.sized && (facts.width != source.width || facts.height != source.height)) {
+    image.verdict = Verdict::kWrongSize;
+  } else {
+    image.alpha_to_compare = !source.bytes.empty() && image.bytes != source.bytes;
+  }
+  if (!image.alpha_to_compare) release(image.bytes);
+}
+
+// Same size as the source, so the planes match. Whole chunks around data
+// that does not inflate are damaged all the same.
+void compare_alpha(ImageState& image) {
+  if (!image.source->decoded) return;
+  PngPixels pixels;
+  if (!decode_png_bytes(image.bytes.data(), image.bytes.size(), &pixels)) {
+    image.verdict = Verdict::kDamaged;
+  } else if (!alpha_kept(pixels, image.source->alpha)) {
+    image.verdict = Verdict::kTransparencyChanged;
+  }
+  release(image.bytes);
+}
+
+// Runs task(0) to task(count - 1), each once, on every processor, this
+// thread among them. A thread that cannot be started leaves its share to
+// the others.
+template <typename Task>
+void on_every_processor(size_t count, const Task& task) {
+  std::atomic<size_t> next{0};
+  auto work = [&] {
+    for (size_t i = next++; i < count; i = next++) task(i);
+  };
+  size_t wanted = std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), count);
+  std::vector<std::thread> helpers;
+  for (size_t n = 1; n < wanted; ++n) {
+    try {
+      helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+      break;
+    }
+  }
+  work();
+  for (std::thread& helper : helpers) helper.join();
+}
+
+// Every distinct source, read once; the images point to theirs.
+void read_sources(const std::vector<PromisedImage>& promised, std::vector<ImageState>& images,
+                  Sources& sources) {
+  for (size_t i = 0; i < promised.size(); ++i) images[i].source = &sources[promised[i].source];
+  std::vector<Sources::value_type*> entries;
+  for (Sources::value_type& entry : sources) entries.push_back(&entry);
+  on_every_processor(entries.size(),
+                     [&](size_t i) { read_source(entries[i]->first, entries[i]->second); });
+}
+
+// The sources that some image differs from, each decoded once; the bytes
+// of the others are let go.
+void decode_needed_sources(std::vector<ImageState>& images, Sources& sources) {
+  for (ImageState& image : images) image.source->needed |= image.alpha_to_compare;
+  std::vector<SourceImage*> needed;
+  for (Sources::value_type& entry : sources) {
+    if (entry.second.needed) needed.push_back(&entry.second);
+    if (!entry.second.needed) release(entry.second.bytes);
+  }
+  on_every_processor(needed.size(), [&](size_t i) { decode_source(*needed[i]); });
+}
+
+void compare_alphas(std::vector<ImageState>& images) {
+  std::vector<ImageState*> to_compare;
+  for (ImageState& image : images) {
+    if (image.alpha_to_compare) to_compare.push_back(&image);
+  }
+  on_every_processor(to_compare.size(), [&](size_t i) { compare_alpha(*to_compare[i]); });
+}
+
+void count_transparency_change(const std::string& path, bool options_may_change,
+                               ImageCheck& check) {
+  if (options_may_change) {
+    ++check.transparency_changed_by_options;
+    return;
+  }
+  ++check.transparency_changed;
+  if (check.first_transparency_change.empty()) check.first_transparency_change = path;
+}
+
+void count_verdict(Verdict verdict, const std::string& path, bool options_may_change,
+                   ImageCheck& check) {
+  switch (verdict) {
+    case Verdict::kFine:
+      return;
+    case Verdict::kMissing:
+      ++check.missing;
+      break;
+    case Verdict::kEmpty:
+      ++check.empty;
+      break;
+    case Verdict::kDamaged:
+      ++check.damaged;
+      break;
+    case Verdict::kWrongSize:
+      ++check.wrong_size;
+      break;
+    case Verdict::kTransparencyChanged:
+      count_transparency_change(path, options_may_change, check);
+      return;
+  }
+  if (check.first_problem.empty()) check.first_problem = path;
+}
+
+ImageCheck tally(const SkinSettings& settings, const std::vector<PromisedImage>& promised,
+                 const std::vector<ImageState>& images) {
+  ImageCheck check;
+  check.promised = static_cast<int>(images.size());
+  bool options_may_change = options_may_change_transparency(settings);
+  for (size_t i = 0; i < images.size(); ++i) {
+    count_verdict(images[i].verdict, promised[i].path, options_may_change, check);
+  }
+  return check;
 }
 
 }  // namespace
@@ -132,13 +310,28 @@ std::vector<PromisedImage> promised_images(const SkinSettings& settings) {
   return images;
 }
 
-ImageCheck check_skin_images(const SkinSettings& settings) {
-  ImageCheck check;
-  for (const PromisedImage& image : promised_images(settings)) {
-    ++check.promised;
-    if (!check_image(settings.skin_name, image, check) && check.first_problem.empty()) {
-      check.first_problem = image.path;
-    }
+bool options_may_change_transparency(const SkinSettings& settings) {
+  if (settings.global_adjust != 2) return false;
+  for (char c : settings.advanced_options) {
+    if (c == '\0') return false;
+    if (c != ' ') return true;
   }
-  return check;
+  return false;
+}
+
+// Four passes, each over every processor: the sources read; the images
+// read and settled as far as they can be without decoding; the sources
+// those left need, decoded; and those images decoded and compared.
+ImageCheck check_skin_images(const SkinSettings& settings) {
+  std::vector<PromisedImage> promised = promised_images(settings);
+  std::vector<ImageState> images(promised.size());
+  Sources sources;
+  read_sources(promised, images, sources);
+  std::string skin = std::string(".\\") + settings.skin_name + "\\";
+  on_every_processor(images.size(), [&](size_t i) {
+    first_look(native_path((skin + promised[i].path).c_str()), images[i]);
+  });
+  decode_needed_sources(images, sources);
+  compare_alphas(images);
+  return tally(settings, promised, images);
 }

@@ -8,7 +8,17 @@
 // clones of the animation folders and image files, named as the clone
 // commands name them. Each promised image must be in the skin, not empty,
 // a whole PNG (assembly/png_file.h), and of the size of the image it was
-// made from: the image passes change colours, never sizes.
+// made from: the image passes change colours, never sizes. Nor do they
+// change transparency: every pixel's alpha must stay within 1 of the
+// source's (ImageMagick 7 may otherwise lay a haze over every pane). Only
+// the user's own advanced options, when the global adjustments run, may
+// change it on purpose; the images they changed are counted apart, and do
+// not fail the build.
+//
+// The check reads every image of the skin and decodes those whose bytes
+// differ from their source's (an image no pass touched is its source byte
+// for byte), and each source they need once (the CS2 to CS4 clones share
+// their CS1 source), spread over the processors.
 #ifndef SKINBUILDER_ASSEMBLY_SKIN_CHECK_H_
 #define SKINBUILDER_ASSEMBLY_SKIN_CHECK_H_
 
@@ -31,9 +41,20 @@ struct ImageCheck {
   int empty = 0;
   int damaged = 0;
   int wrong_size = 0;
-  std::string first_problem;  // the path of the first image that failed, if any
-  int failed() const { return missing + empty + damaged + wrong_size; }
+  int transparency_changed = 0;
+  // Changed where the user's advanced options may have meant it: not a failure.
+  int transparency_changed_by_options = 0;
+  // The paths of the first image not written whole and of the first one
+  // counted in transparency_changed, if any.
+  std::string first_problem;
+  std::string first_transparency_change;
+  int not_written() const { return missing + empty + damaged + wrong_size; }
+  int failed() const { return not_written() + transparency_changed; }
 };
+
+// Whether the user's advanced options (not blank: a space clears them) run
+// with the global adjustments, and so may change transparency on purpose.
+bool options_may_change_transparency(const SkinSettings& settings);
 
 ImageCheck check_skin_images(const SkinSettings& settings);
 

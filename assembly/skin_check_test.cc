@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -91,6 +93,58 @@ TEST_F(SkinCheckTest, MissingEmptyCutAndResizedImagesAreCounted) {
   EXPECT_EQ(1, check.damaged);
   EXPECT_EQ(1, check.wrong_size);
   EXPECT_EQ("Images\\Animations\\KVL-CS3Knob-Bi\\Other.png", check.first_problem);
+}
+
+// A 4x2 control whose alpha runs from clear to opaque, in the template blue
+// or, as a recolouring leaves it, in another colour.
+std::string control_png(int alpha_change, const char* colour = "\x58\x98\xec") {
+  const int alpha[] = {0, 1, 40, 128, 200, 254, 255, 255};
+  std::string rgba;
+  for (int a : alpha) {
+    int changed = std::max(0, std::min(255, a + alpha_change));
+    rgba += std::string(colour, 3) + static_cast<char>(changed);
+  }
+  return png_image(4, 2, rgba);
+}
+
+void set_advanced_options(SkinSettings& settings, const char* options) {
+  std::snprintf(settings.advanced_options, sizeof settings.advanced_options, "%s", options);
+}
+
+// Colours may change, transparency only by rounding. A CS2 clone is held to
+// its CS1 source like the image itself.
+TEST_F(SkinCheckTest, ChangedTransparencyFailsUnlessTheAdvancedOptionsMadeIt) {
+  write_file("skindata/SkinTemplate/Images/Controls/CS1Env.png", control_png(0));
+  SkinSettings settings = design_settings(kCustomMulti);
+  set_skin_name(settings, "My Skin");
+  for (const PromisedImage& image : promised_images(settings)) {
+    write_file(".\\My Skin\\" + image.path, read_file(image.source));
+  }
+  const std::string controls = ".\\My Skin\\Images\\Controls\\";
+  write_file(controls + "CS1Env.png", control_png(1, "\x20\x40\x60"));
+  write_file(controls + "CS2Env.png", control_png(-1));
+  EXPECT_EQ(0, check_skin_images(settings).failed());
+
+  write_file(controls + "CS1Env.png", control_png(2, "\x20\x40\x60"));
+  write_file(controls + "CS2Env.png", control_png(-2));
+  ImageCheck check = check_skin_images(settings);
+  EXPECT_EQ(2, check.transparency_changed);
+  EXPECT_EQ(2, check.failed());
+  EXPECT_EQ(0, check.not_written());
+  EXPECT_EQ("Images\\Controls\\CS1Env.png", check.first_transparency_change);
+  EXPECT_EQ("", check.first_problem);
+
+  // Blank options are no options: a space clears them.
+  settings.global_adjust = 2;
+  set_advanced_options(settings, " ");
+  EXPECT_EQ(2, check_skin_images(settings).transparency_changed);
+  set_advanced_options(settings, "-channel A -evaluate set 50%");
+  check = check_skin_images(settings);
+  EXPECT_EQ(0, check.failed());
+  EXPECT_EQ(2, check.transparency_changed_by_options);
+  EXPECT_EQ("", check.first_transparency_change);
+  settings.global_adjust = 1;  // the options are not run
+  EXPECT_EQ(2, check_skin_images(settings).transparency_changed);
 }
 
 }  // namespace

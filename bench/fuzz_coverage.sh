@@ -22,7 +22,7 @@ cd "$(dirname "$0")/.."
 . tools/prepare.sh
 . tools/sanitized_build.sh
 
-targets=${FUZZ_TARGETS:-"answer_stream preset_file command_line listing_file placeholder_value"}
+targets=${FUZZ_TARGETS:-"answer_stream preset_file command_line listing_file placeholder_value png_decoder"}
 limit="-max_total_time=20"
 case "${1:-}" in
   "") ;;

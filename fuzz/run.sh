@@ -28,8 +28,9 @@ declare -A CI_RUNS=(
   [command_line]=200000
   [listing_file]=40000
   [placeholder_value]=20000
+  [png_decoder]=200000
 )
-TARGETS="answer_stream preset_file command_line listing_file placeholder_value"
+TARGETS="answer_stream preset_file command_line listing_file placeholder_value png_decoder"
 
 usage() {
   echo "usage: fuzz/run.sh SECONDS | --ci" >&2

@@ -10,8 +10,9 @@
 //
 // The pixels come from the system's own decoder: on Windows its imaging
 // component (WIC); elsewhere the system's ImageMagick, run as separate
-// programs (identify for the size, stream for the raw pixels). The program
-// itself decodes no image format.
+// programs (identify for the size, stream for the raw pixels). The
+// program's own PNG decoding (assembly/png_file.h) serves the build's check
+// only.
 #ifndef SKINBUILDER_PLATFORM_TERMINAL_IMAGE_H_
 #define SKINBUILDER_PLATFORM_TERMINAL_IMAGE_H_
 

@@ -157,6 +157,36 @@ TEST_F(FailedBuild, IsReportedOnceAndPutsThePreviousSkinBack) {
   EXPECT_FALSE(fs::exists(workspace.path() + "/New"));
 }
 
+// An image tool that does its work and then more: after each command it
+// sets every pixel's alpha of the command's images to one half, as a
+// faulty ImageMagick lays a haze over the panes. The images are whole and
+// of their size; only their transparency tells.
+TEST_F(FailedBuild, ChangedTransparencyIsReportedAndThePreviousSkinKept) {
+  Workspace workspace;
+  std::string skin = workspace.path() + "/Korvel Dazo Colorized";
+  ASSERT_EQ(0, run_wizard_in(workspace.path(), "2\n").exit_code);
+  auto previous = tree_content(skin);
+  wrap_tool(workspace.path(), "mogrify",
+            "\"$real\" \"$@\" || exit\n"
+            "[ \"$1\" = -version ] && exit 0\n"
+            "for last; do :; done\n"
+            "exec \"$real\" -channel A -evaluate set 50% \"$last\"\n");
+  ScopedVariable one_process("SKINBUILDER_JOBS", "1");  // every command starts the tool
+  WizardRun run = run_wizard_in(workspace.path(), "2\n");
+  EXPECT_EQ(1, run.exit_code);
+  EXPECT_TRUE(ends_with(run.output,
+                        "Customizing skin scripts Zebra2.txt and ZebraHZ.txt.............Done.\n"
+                        "The skin could not be built.\n"
+                        "- 652 of 847 images changed their transparency (the first is "
+                        "Images\\Animations\\KVL-Btn-EditMasterCS1\\KVL-Btn-EditMasterCS1-"
+                        "Small.png).\n"
+                        "Korvel Dazo Colorized is as it was before this build.\n\n"
+                        "Press ENTER to finish.\n"))
+      << run.output;
+  EXPECT_TRUE(previous == tree_content(skin));
+  EXPECT_FALSE(fs::exists(workspace.path() + "/skindata/temp/previous"));
+}
+
 // A small file system of its own, filled up by the second build.
 class SmallDisk {
  public:

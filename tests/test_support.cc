@@ -212,20 +212,36 @@ std::string stored_zlib(const std::string& raw) {
 
 }  // namespace
 
-std::string png_image(std::uint32_t width, std::uint32_t height) {
+std::string png_of_type(std::uint32_t width, std::uint32_t height, int depth, int colour_type,
+                        const std::string& samples, const std::vector<PngChunk>& chunks) {
+  const int channels[] = {1, 0, 3, 1, 2, 0, 4};
+  size_t row_bytes = (size_t{width} * channels[colour_type] * depth + 7) / 8;
   std::string png = "\x89PNG\r\n\x1a\n";
   std::string header;
   put_big_endian(header, width);
   put_big_endian(header, height);
-  header += std::string("\x08\x06\x00\x00\x00", 5);  // 8 bits, RGBA, no interlace
+  header += static_cast<char>(depth);
+  header += static_cast<char>(colour_type);
+  header += std::string(3, '\0');  // deflate, filter method 0, no interlace
   put_chunk(png, "IHDR", header);
-  std::string row = std::string(1, '\0');  // each row: filter 0, then its pixels
-  for (std::uint32_t x = 0; x < width; ++x) row += "\x58\x98\xec\xff";
-  std::string rows;
-  for (std::uint32_t y = 0; y < height; ++y) rows += row;
+  for (const PngChunk& chunk : chunks) put_chunk(png, chunk.type, chunk.data);
+  std::string rows;  // each row: filter 0, then its samples
+  for (size_t at = 0; at < samples.size(); at += std::max<size_t>(row_bytes, 1)) {
+    rows += '\0' + samples.substr(at, row_bytes);
+  }
   put_chunk(png, "IDAT", stored_zlib(rows));
   put_chunk(png, "IEND", "");
   return png;
+}
+
+std::string png_image(std::uint32_t width, std::uint32_t height, const std::string& rgba) {
+  return png_of_type(width, height, 8, 6, rgba);
+}
+
+std::string png_image(std::uint32_t width, std::uint32_t height) {
+  std::string rgba;
+  for (std::uint64_t n = 0; n < std::uint64_t{width} * height; ++n) rgba += "\x58\x98\xec\xff";
+  return png_image(width, height, rgba);
 }
 
 std::string make_skindata(const std::string& folder, bool small) {

@@ -129,9 +129,22 @@ std::string command_output(const std::string& command);
 std::string measured_colour(const std::string& image,
                             const std::string& identify = "/usr/bin/identify");
 
-// The bytes of a whole PNG image of that size (8-bit RGBA, every pixel the
-// same), made here with its own CRC and Adler checksums.
+// The bytes of a whole PNG image of that size, made here with its own CRC
+// and Adler checksums: 8-bit RGBA, every pixel the template blue, or the
+// pixels given (4 bytes each, rows from the top).
 std::string png_image(std::uint32_t width, std::uint32_t height);
+std::string png_image(std::uint32_t width, std::uint32_t height, const std::string& rgba);
+
+// The same of any colour type (0 grey, 2 RGB, 3 palette, 4 grey and alpha,
+// 6 RGBA) and bit depth: the samples packed as the format packs each row
+// (a row's filter byte is added here), and chunks such as PLTE and tRNS
+// laid between IHDR and the image data.
+struct PngChunk {
+  std::string type;
+  std::string data;
+};
+std::string png_of_type(std::uint32_t width, std::uint32_t height, int depth, int colour_type,
+                        const std::string& samples, const std::vector<PngChunk>& chunks = {});
 
 // Puts the stand-in program (tests/programs/stand_in_tool.cc) at path, as
 // the system starts programs ("path.exe" on Windows); its name says what it

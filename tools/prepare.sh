@@ -1,7 +1,7 @@
 # Sourced by run.sh, test.sh and the scripts in tools/: installs what a fresh
 # Debian machine lacks and builds everything in build/.
 
-PACKAGES="cmake g++ make pkg-config libgtest-dev imagemagick libmagick++-6.q16-dev libmagickwand-6.q16-dev"
+PACKAGES="cmake g++ make pkg-config libgtest-dev libstb-dev imagemagick libmagick++-6.q16-dev libmagickwand-6.q16-dev"
 
 # Installs the packages named (the build's own set when none are named)
 # that are not installed yet; apt-get's lists are refreshed first.

@@ -29,16 +29,25 @@ void add_part(std::string& parts, int count, const char* what) {
   parts += std::to_string(count) + " " + what;
 }
 
+// Images written wrong and images whose transparency changed are told
+// apart: the second kind were written whole, by a tool that did more than
+// asked.
 void print_images(const ImageCheck& images) {
-  if (images.failed() == 0) return;
-  std::string parts;
-  add_part(parts, images.missing, "missing");
-  add_part(parts, images.empty, "empty");
-  add_part(parts, images.damaged, "damaged");
-  add_part(parts, images.wrong_size, "of another size");
-  std::printf("- %d of %s could not be written (%s; the first is %s).\n", images.failed(),
-              plural(images.promised, "image", "images").c_str(), parts.c_str(),
-              images.first_problem.c_str());
+  std::string promised = plural(images.promised, "image", "images");
+  if (images.not_written() > 0) {
+    std::string parts;
+    add_part(parts, images.missing, "missing");
+    add_part(parts, images.empty, "empty");
+    add_part(parts, images.damaged, "damaged");
+    add_part(parts, images.wrong_size, "of another size");
+    std::printf("- %d of %s could not be written (%s; the first is %s).\n", images.not_written(),
+                promised.c_str(), parts.c_str(), images.first_problem.c_str());
+  }
+  if (images.transparency_changed > 0) {
+    std::printf("- %d of %s changed their transparency (the first is %s).\n",
+                images.transparency_changed, promised.c_str(),
+                images.first_transparency_change.c_str());
+  }
 }
 
 void print_commands(const CommandTally& commands) {
@@ -110,4 +119,12 @@ void print_build_failure(const BuildVerdict& verdict) {
   if (tools_said_something()) {
     std::printf("The tools' own messages are in skindata\\temp\\tool-messages.txt.\n");
   }
+}
+
+void print_build_notes(const BuildVerdict& verdict) {
+  const ImageCheck& images = verdict.images;
+  if (images.transparency_changed_by_options == 0) return;
+  std::printf("With your advanced options, %d of %s changed their transparency.\n\n",
+              images.transparency_changed_by_options,
+              plural(images.promised, "image", "images").c_str());
 }

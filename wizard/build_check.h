@@ -1,7 +1,8 @@
 // The check a build must pass before the skin is called ready.
 //
 // After the scripts are written: every image the build promised is in the
-// skin, whole and of its size (assembly/skin_check.h); every recolouring
+// skin, whole, of its size and of its transparency (assembly/skin_check.h),
+// unless the user's advanced options changed that; every recolouring
 // and adjustment command succeeded; both host scripts are complete
 // (scripts/script_check.h); every colour the scripts needed was measured
 // from the skin, not stood in for. A skin that fails any of these is not
@@ -34,5 +35,10 @@ BuildVerdict check_built_skin(const SkinSettings& settings, const CommandTally& 
 // The report of a build that did not pass: "The skin could not be built."
 // and one line per kind of failure.
 void print_build_failure(const BuildVerdict& verdict);
+
+// What a build that passed should still tell: the images whose transparency
+// the user's advanced options changed, in one line and a blank one. Nothing
+// otherwise, so a plain build's dialogue stays as it was.
+void print_build_notes(const BuildVerdict& verdict);
 
 #endif  // SKINBUILDER_WIZARD_BUILD_CHECK_H_

@@ -119,6 +119,7 @@ bool finish_build(const CommandTally& image_commands) {
   if (verdict.passed()) {
     keep_new_skin();
     announce_ready();
+    print_build_notes(verdict);
     report_skin_readability(settings);
     return true;
   }
