@@ -3,7 +3,10 @@
 # the Windows program as it was, handing every command line to cmd.exe
 # through system(), against the program that interprets its own lines and
 # starts only the image tools, both with the real ImageMagick 7 of
-# tools/imagemagick7.sh.
+# tools/imagemagick7.sh. The new program runs twice: as it comes (the image
+# commands spread over the processors) and with SKINBUILDER_JOBS=1 (one
+# tool process per command, as the old one), since under Wine processes
+# that run side by side wait for each other in its single wineserver.
 #
 #   bench/wine_build.sh            both programs cross-built (optimised) into
 #                                  bench/out/, the small template
@@ -14,9 +17,13 @@
 #
 # The old program runs with the .cmd launchers its skindata had then (magick
 # from PATH, with the same options), and a findstr.cmd beside it: Wine's
-# findstr is a stub. Under Wine the old program cannot clone the multicolour
-# sections (Wine's xcopy and ren rename no files by wildcard), so its build
-# treats fewer images and fails its own check; its time is a lower bound.
+# findstr is a stub. Wine's xcopy asks whether a wildcard destination is a
+# file and waits for the answer: the old program's answers are a file that
+# goes on with "F" lines, which the xcopy it starts reads from the shared
+# standard input once the program has taken its first buffer. Even so Wine
+# clones none of the multicolour sections' files (its xcopy and ren rename
+# no files by wildcard), so the old build treats fewer images and fails its
+# own check: its time is a lower bound.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -63,20 +70,28 @@ make_folder() {  # folder, old|new
   printf '@find "%%~1"\r\n' >"$1/findstr.cmd"
 }
 
+answers() {  # old|new
+  printf '2\n\n'
+  if [ "$1" = old ]; then for _ in $(seq 20000); do printf 'F\r\n'; done; fi
+}
+
 # Wall seconds of one design 2 build; its dialogue in folder.txt.
-timed_build() {  # folder, program
+timed_build() {  # folder, program, old|new
   local start end
+  answers "$3" >"$1.answers"
   start=$(date +%s.%N)
-  (cd "$1" && printf '2\n\n' | timeout 1800 wine "$2" >"$1.txt" 2>"$1.err") || true
+  (cd "$1" && timeout 900 env ${4:+SKINBUILDER_JOBS=$4} wine "$2" <"$1.answers" >"$1.txt" \
+    2>"$1.err") || true
   end=$(date +%s.%N)
   echo "$end - $start" | bc
 }
 
-fastest() {  # old|new, program
-  local best="" seconds
+fastest() {  # old|new|one, program
+  local best="" seconds kind=$1 jobs=""
+  [ "$1" = one ] && kind=new jobs=1
   for _ in $(seq "$repeat"); do
-    make_folder "$out/run-$1" "$1"
-    seconds=$(timed_build "$out/run-$1" "$2")
+    make_folder "$out/run-$1" "$kind"
+    seconds=$(timed_build "$out/run-$1" "$2" "$kind" "$jobs")
     if [ -z "$best" ] || [ "$(echo "$seconds < $best" | bc)" = 1 ]; then best=$seconds; fi
   done
   echo "$best"
@@ -93,11 +108,14 @@ wineboot --init >/dev/null 2>&1
 wineserver --wait
 images=$(find "$out/skindata/SkinTemplate" -name '*.png' | wc -l)
 echo "Design 2 under Wine, $skindata_size template ($images images), ImageMagick 7.0.8-58:"
-new=$(fastest new "$out/new-build/skinbuilder.exe")
-old=$(fastest old "$out/old-build/skinbuilder.exe")
-for which in old new; do
-  seconds=$([ $which = old ] && echo "$old" || echo "$new")
+declare -A seconds
+seconds[old]=$(fastest old "$out/old-build/skinbuilder.exe")
+seconds[one]=$(fastest one "$out/new-build/skinbuilder.exe")
+seconds[new]=$(fastest new "$out/new-build/skinbuilder.exe")
+for which in old one new; do
   ready=$(grep -c "Your skin is now ready." "$out/run-$which.txt" || true)
-  printf '  %-4s %7.1f s  ready: %s\n' "$which" "$seconds" "$([ "$ready" = 1 ] && echo yes || echo no)"
+  printf '  %-4s %7.1f s  ready: %s\n' "$which" "${seconds[$which]}" \
+    "$([ "$ready" = 1 ] && echo yes || echo no)"
 done
-printf '  new/old: %.2f\n' "$(echo "$new / $old" | bc -l)"
+echo "  (old: cmd.exe per line; one: own interpreter, one tool process per command;"
+echo "   new: own interpreter, image commands spread over the processors)"

@@ -1,12 +1,19 @@
 // The built-in interpreter's reading of a line and its wildcard rules, over
 // any bytes: the input's first line is read as a command line; the next two
-// lines are a wildcard pattern and a file name, matched and renamed.
+// lines are a wildcard pattern and a file name, matched and renamed; the
+// lines after them are the words of a program's command line as Windows
+// hands it over, which must split back into the same words; the whole
+// input is also read as a tool's answer to -version.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include <vector>
+
 #include "fuzz/fuzz_support.h"
 #include "platform/command_line.h"
+#include "platform/image_tools.h"
+#include "platform/launcher.h"
 #include "platform/wildcard.h"
 
 namespace {
@@ -42,6 +49,42 @@ void check_wildcards(const std::string& pattern, const std::string& name) {
   if (destination.size() > name.size() + pattern.size()) fuzz_failure("a destination too long");
 }
 
+// Splits a command line as Windows' C library does for every word after
+// the program's name: blanks part words outside quotes; 2n backslashes
+// before a quote give n and the quote opens or closes, 2n+1 give n and a
+// quote; other backslashes are themselves.
+std::vector<std::string> split_as_windows(const std::string& line) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (true) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    if (i >= line.size()) return words;
+    std::string word;
+    bool quoted = false;
+    for (; i < line.size() && (quoted || (line[i] != ' ' && line[i] != '\t')); ++i) {
+      size_t backslashes = 0;
+      while (i < line.size() && line[i] == '\\') ++backslashes, ++i;
+      if (i < line.size() && line[i] == '"') {
+        word.append(backslashes / 2, '\\');
+        if (backslashes % 2 == 1) word += '"';
+        else quoted = !quoted;
+      } else {
+        word.append(backslashes, '\\');
+        if (i >= line.size()) break;
+        if (!quoted && (line[i] == ' ' || line[i] == '\t')) break;
+        word += line[i];
+      }
+    }
+    words.push_back(word);
+  }
+}
+
+void check_windows_words(const std::vector<std::string>& words) {
+  if (split_as_windows(windows_command_line(words)) != words) {
+    fuzz_failure("words that do not split back into themselves");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -51,5 +94,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string pattern = next_line(text, from);
   std::string name = next_line(text, from);
   check_wildcards(pattern, name);
+  std::vector<std::string> words;
+  while (from <= text.size()) {
+    std::string word = next_line(text, from);
+    if (word.find('\0') == std::string::npos) words.push_back(word);
+  }
+  check_windows_words(words);
+  int major = 0;
+  version_from_text(text, &major);
+  if (major < 0 || major > 9999) fuzz_failure("a version number out of bounds");
   return 0;
 }

@@ -185,7 +185,8 @@ std::string version_from_text(const std::string& text, int* major_version) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.compare(0, mark.size(), mark) == 0) {
       *major_version = leading_number(line.substr(mark.size()));
-      return line.substr(std::string("Version: ").size());
+      std::string version = line.substr(std::string("Version: ").size());
+      return version.substr(0, version.find(" http"));
     }
     start = end + 1;
   }

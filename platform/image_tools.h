@@ -73,9 +73,9 @@ ImageTool find_image_tool(ImageToolKind kind);
 std::vector<std::string> image_tool_command(const ImageTool& tool,
                                             const std::vector<std::string>& words);
 
-// "ImageMagick 7.0.8-58 Q16 x64 2019-08-..." from the text of -version
-// (the rest of its "Version: " line), and its major version; empty and 0
-// when it holds none.
+// "ImageMagick 7.0.8-58 Q16 x64 2019-07-30" from the text of -version
+// (the rest of its "Version: " line, without the web address that ends
+// it), and its major version; empty and 0 when it holds none.
 std::string version_from_text(const std::string& text, int* major_version);
 
 // Where the system keeps ImageMagick 7 apart from PATH (Windows: its

@@ -91,7 +91,8 @@ TEST(ImageTools, ReadsTheVersionLineOnly) {
                               &major),
             "ImageMagick 7.0.8-58 Q16 x64 2019-08-10");
   EXPECT_EQ(major, 7);
-  EXPECT_EQ(version_from_text("Copyright\nVersion: ImageMagick 6.9.11-60 Q16", &major),
+  EXPECT_EQ(version_from_text(
+                "Copyright\nVersion: ImageMagick 6.9.11-60 Q16 https://imagemagick.org", &major),
             "ImageMagick 6.9.11-60 Q16");
   EXPECT_EQ(major, 6);
   for (const char* text : {"", "Version: GraphicsMagick 1.3", "  Version: ImageMagick 7",

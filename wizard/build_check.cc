@@ -7,6 +7,7 @@
 
 #include "assembly/folder_access.h"
 #include "assembly/previous_skin.h"
+#include "platform/image_tools.h"
 #include "platform/native_path.h"
 #include "scripts/measure.h"
 
@@ -100,6 +101,9 @@ BuildVerdict check_built_skin(const SkinSettings& settings, const CommandTally& 
   verdict.scripts = check_host_scripts(settings);
   verdict.colours_not_measured = colours_not_measured(settings);
   if (!verdict.passed()) verdict.cause = failure_cause();
+  if (image_commands.failed > 0 || verdict.images.transparency_changed > 0) {
+    verdict.image_tool = find_image_tool(ImageToolKind::kMogrify).description();
+  }
   return verdict;
 }
 
@@ -115,6 +119,9 @@ void print_build_failure(const BuildVerdict& verdict) {
   if (verdict.colours_not_measured > 0) {
     std::printf("- %s could not be measured.\n",
                 plural(verdict.colours_not_measured, "colour", "colours").c_str());
+  }
+  if (!verdict.image_tool.empty()) {
+    std::printf("The image tool was %s.\n", verdict.image_tool.c_str());
   }
   if (tools_said_something()) {
     std::printf("The tools' own messages are in skindata\\temp\\tool-messages.txt.\n");

@@ -12,6 +12,8 @@
 #ifndef SKINBUILDER_WIZARD_BUILD_CHECK_H_
 #define SKINBUILDER_WIZARD_BUILD_CHECK_H_
 
+#include <string>
+
 #include "assembly/commands.h"
 #include "assembly/skin_check.h"
 #include "scripts/script_check.h"
@@ -23,6 +25,7 @@ struct BuildVerdict {
   ScriptCheck scripts;
   int colours_not_measured = 0;
   const char* cause = nullptr;  // what made it fail, when that could be told
+  std::string image_tool;       // the mogrify that ran, when the images point at it
   bool passed() const {
     return image_commands.failed == 0 && images.failed() == 0 && scripts.complete() &&
            colours_not_measured == 0;

@@ -18,13 +18,15 @@ TEST_F(ScratchFolderTest, TransparencyIsReportedApartFromImagesNotWritten) {
   verdict.images.first_problem = "Images\\Panes\\Footer.png";
   verdict.images.transparency_changed = 390;
   verdict.images.first_transparency_change = "Images\\Controls\\CS1EnvA.png";
+  verdict.image_tool = "magick at C:\\IM\\magick.exe, ImageMagick 7.0.8-58 Q16 x64";
   EXPECT_FALSE(verdict.passed());
   EXPECT_EQ(
       "The skin could not be built.\n"
       "- 2 of 454 images could not be written (2 damaged; the first is "
       "Images\\Panes\\Footer.png).\n"
       "- 390 of 454 images changed their transparency (the first is "
-      "Images\\Controls\\CS1EnvA.png).\n",
+      "Images\\Controls\\CS1EnvA.png).\n"
+      "The image tool was magick at C:\\IM\\magick.exe, ImageMagick 7.0.8-58 Q16 x64.\n",
       stdout_of([&] { print_build_failure(verdict); }));
 
   BuildVerdict allowed;
