@@ -87,6 +87,28 @@ bool chunks_whole(const unsigned char* bytes, size_t size) {
   return false;
 }
 
+// The bytes of a whole PNG without its IDAT chunks of no data, which carry
+// nothing: stb_image copies each IDAT chunk into its buffer with memcpy,
+// an empty first one into a buffer not yet allocated, and memcpy must
+// never be given a null pointer, not even for no bytes. Empty when the
+// image has no such chunk (the usual case), so nothing is copied then.
+std::vector<unsigned char> without_empty_data_chunks(const unsigned char* bytes, size_t size) {
+  std::vector<unsigned char> kept;
+  size_t at = sizeof kSignature;
+  size_t copied = 0;
+  while (size - at >= 12) {
+    std::uint32_t length = big_endian(bytes + at);
+    if (length == 0 && std::memcmp(bytes + at + 4, "IDAT", 4) == 0) {
+      kept.insert(kept.end(), bytes + copied, bytes + at);
+      copied = at + 12;
+    }
+    at += 12 + size_t{length};
+  }
+  if (copied == 0) return kept;
+  kept.insert(kept.end(), bytes + copied, bytes + size);
+  return kept;
+}
+
 // Whether the decoder may be handed an image of these facts: the pixel
 // count is bounded before it allocates, and it takes the length as an int.
 bool within_decoding_bounds(const PngFacts& facts, size_t size) {
@@ -147,6 +169,11 @@ bool decode_png_bytes(const unsigned char* bytes, size_t size, PngPixels* pixels
   *pixels = PngPixels{};
   PngFacts facts = inspect_png_bytes(bytes, size);
   if (facts.state != PngState::kWhole || !within_decoding_bounds(facts, size)) return false;
+  std::vector<unsigned char> cleaned = without_empty_data_chunks(bytes, size);
+  if (!cleaned.empty()) {
+    bytes = cleaned.data();
+    size = cleaned.size();
+  }
   int width = 0, height = 0, channels = 0;
   stbi_uc* rgba =
       stbi_load_from_memory(bytes, static_cast<int>(size), &width, &height, &channels, 4);

@@ -79,6 +79,16 @@ TEST(PngFile, EveryColourTypeDecodesToEightBitRgba) {
   }
 }
 
+// An IDAT chunk of no bytes is allowed and carries nothing; ahead of the
+// data it once made the decoder copy to a null pointer (found by fuzzing).
+TEST(PngFile, EmptyDataChunksCarryNothing) {
+  const std::string samples("\x01\x02\x03\x04\x05\x06\x07\x08", 8);
+  PngPixels plain = decoded(png_of_type(2, 1, 8, 6, samples));
+  PngPixels padded = decoded(png_of_type(2, 1, 8, 6, samples, {{"IDAT", ""}, {"IDAT", ""}}));
+  EXPECT_EQ(samples, rgba_of(plain));
+  EXPECT_EQ(rgba_of(plain), rgba_of(padded));
+}
+
 // Chunks whose CRCs match but whose image data is broken, or whose header
 // asks for too many pixels, fail as surely as cut or altered files.
 TEST(PngFile, DamagedOrOversizedBytesDoNotDecode) {

@@ -10,7 +10,6 @@
 #include <map>
 #include <string>
 
-#include "platform/image_tools.h"
 #include "tests/test_support.h"
 
 namespace fs = std::filesystem;
@@ -121,14 +120,6 @@ TEST_F(StartUpCheck, AFolderWithoutWriteAccessIsToldAtOnce) {
 
 using FailedBuild = EndToEndTest;
 
-// The report's line naming the tool that made the images: the stand-ins
-// below hand -version to the system's mogrify.
-std::string image_tool_line() {
-  int major = 0;
-  return "The image tool was skindata\\mogrify, " +
-         version_from_text(command_output("/usr/bin/mogrify -version"), &major) + ".\n";
-}
-
 // Image commands that fail midway (here every one: the tool starts, but
 // cannot treat an image). The tool's own messages stay out of the console.
 TEST_F(FailedBuild, IsReportedOnceAndPutsThePreviousSkinBack) {
@@ -146,7 +137,7 @@ TEST_F(FailedBuild, IsReportedOnceAndPutsThePreviousSkinBack) {
                         "Customizing skin scripts Zebra2.txt and ZebraHZ.txt.............Done.\n"
                         "The skin could not be built.\n"
                         "- 73 of 73 image commands failed.\n" +
-                            image_tool_line() +
+                            image_tool_report_line() +
                             "The tools' own messages are in skindata\\temp\\tool-messages.txt.\n"
                             "Korvel Dazo Colorized is as it was before this build.\n\n"
                             "Press ENTER to finish.\n"))
@@ -190,7 +181,7 @@ TEST_F(FailedBuild, ChangedTransparencyIsReportedAndThePreviousSkinKept) {
                         "- 652 of 847 images changed their transparency (the first is "
                         "Images\\Animations\\KVL-Btn-EditMasterCS1\\KVL-Btn-EditMasterCS1-"
                         "Small.png).\n" +
-                            image_tool_line() +
+                            image_tool_report_line() +
                             "Korvel Dazo Colorized is as it was before this build.\n\n"
                             "Press ENTER to finish.\n"))
       << run.output;

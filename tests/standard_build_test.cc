@@ -122,10 +122,11 @@ TEST_F(StandardBuild, AColourThatCannotBeMeasuredFailsTheBuild) {
   EXPECT_TRUE(ends_with(run.output,
                         "The skin could not be built.\n"
                         "- 1 of 73 image commands failed.\n"  // its row matches no file now
-                        "- 1 colour could not be measured.\n"
-                        "The tools' own messages are in skindata\\temp\\tool-messages.txt.\n"
-                        "The half-made Korvel Dazo Colorized was removed.\n\n"
-                        "Press ENTER to finish.\n"))
+                        "- 1 colour could not be measured.\n" +
+                            image_tool_report_line() +
+                            "The tools' own messages are in skindata\\temp\\tool-messages.txt.\n"
+                            "The half-made Korvel Dazo Colorized was removed.\n\n"
+                            "Press ENTER to finish.\n"))
       << run.output;
   EXPECT_FALSE(fs::exists(workspace.path() + "/Korvel Dazo Colorized"));
 }

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/child_process.h"
+#include "platform/image_tools.h"
 #include "platform/native_path.h"
 #include "platform/shell.h"
 #include "wizard/prompts.h"
@@ -109,6 +110,12 @@ std::string read_text_file(const std::string& path) {
   std::ostringstream text;
   text << std::ifstream(native_path(path.c_str())).rdbuf();
   return text.str();
+}
+
+std::string image_tool_report_line() {
+  int major = 0;
+  return "The image tool was skindata\\mogrify, " +
+         version_from_text(command_output("/usr/bin/mogrify -version"), &major) + ".\n";
 }
 
 void install_stand_in(const std::string& path) {

@@ -168,6 +168,10 @@ class Workspace : public ScratchFolder {
   std::string run_folder_;
 };
 
+// The failure report's line naming the image tool, for a working folder
+// whose skindata\mogrify hands -version to the system's mogrify.
+std::string image_tool_report_line();
+
 // End-to-end tests, skipped when the generator is not built.
 class EndToEndTest : public ::testing::Test {
  protected:
