@@ -22,6 +22,10 @@ std::filesystem::path fs_path(const std::string& local);
 // as the system gives it on Windows).
 std::string path_text(const std::filesystem::path& path);
 
+// A path as the system writes it, for messages: "/" on POSIX, "\" on
+// Windows.
+std::string shown_path(const std::string& local);
+
 // Copies a file over whatever file is at `to`; `failure` says why it could
 // not. (MinGW's std::filesystem::copy_file refuses to overwrite on Windows:
 // its stat gives every file of a drive the same number, so any two files

@@ -10,6 +10,10 @@ std::string path_text(const std::filesystem::path& path) {
   return path.string();
 }
 
+std::string shown_path(const std::string& local) {
+  return local;
+}
+
 void copy_file_over(const std::string& from, const std::string& to, std::error_code& failure) {
   std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, failure);
 }

@@ -24,6 +24,14 @@ std::string path_text(const std::filesystem::path& path) {
   return text;
 }
 
+std::string shown_path(const std::string& local) {
+  std::string shown = local;
+  for (char& c : shown) {
+    if (c == '/') c = '\\';
+  }
+  return shown;
+}
+
 void copy_file_over(const std::string& from, const std::string& to, std::error_code& failure) {
   failure.clear();
   if (!CopyFileW(fs_path(from).c_str(), fs_path(to).c_str(), FALSE)) {

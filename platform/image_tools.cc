@@ -49,7 +49,7 @@ ImageTool in_skindata(ImageToolKind kind) {
   std::string path = find_path("./skindata/" + executable_file_name(tool_name(kind)));
   if (!is_program_file(path)) return tool;
   tool.program = path;
-  tool.found_as = "skindata\\" + tool_name(kind);
+  tool.found_as = shown_path("skindata/" + tool_name(kind));
   tool.in_skindata = true;
   return tool;
 }
@@ -70,11 +70,11 @@ ImageTool elsewhere(ImageToolKind kind) {
   if (!magick.empty()) {
     tool.program = magick;
     tool.leading = {tool_name(kind)};
-    tool.found_as = "magick at " + windows_form(magick);
+    tool.found_as = "magick at " + shown_path(magick);
   } else {
     tool.program = find_program_in_path(tool_name(kind));
     if (!tool.found()) return tool;
-    tool.found_as = tool_name(kind) + " at " + windows_form(tool.program);
+    tool.found_as = tool_name(kind) + " at " + shown_path(tool.program);
   }
   std::vector<std::string> options = standard_options(kind);
   tool.leading.insert(tool.leading.end(), options.begin(), options.end());

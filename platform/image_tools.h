@@ -54,15 +54,14 @@ struct ImageTool {
   ImageToolKind kind = ImageToolKind::kNone;
   std::string program;               // the executable, local form; empty: none found
   std::vector<std::string> leading;  // words before the line's own
-  std::string found_as;              // "skindata\mogrify", "magick at C:\...\magick.exe"
-  std::string version;               // e.g. "ImageMagick 7.0.8-58 Q16 x64 ...", or empty
-  int major_version = 0;             // 6 or 7; 0 when it printed no version
-  bool in_skindata = false;          // found as 1. above
+  std::string
+      found_as;  // "skindata\mogrify", "magick at C:\...\magick.exe", as the system writes paths
+  std::string version;       // e.g. "ImageMagick 7.0.8-58 Q16 x64 ...", or empty
+  int major_version = 0;     // 6 or 7; 0 when it printed no version
+  bool in_skindata = false;  // found as 1. above
   bool found() const { return !program.empty(); }
   // Where it was found and, when it said, its version, for messages.
-  std::string description() const {
-    return version.empty() ? found_as : found_as + ", " + version;
-  }
+  std::string description() const { return version.empty() ? found_as : found_as + ", " + version; }
 };
 
 // The tool as it is found now (see above), with its version.

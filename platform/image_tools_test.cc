@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -32,7 +33,7 @@ TEST_F(ImageToolsTest, FindsTheToolsWhereAUserHasThem) {
   install_stand_in("bin/magick");
   ImageTool tool = find_image_tool(ImageToolKind::kMogrify);
   EXPECT_TRUE(tool.in_skindata);
-  EXPECT_EQ(tool.found_as, "skindata\\mogrify");
+  EXPECT_EQ(tool.found_as, shown_path("skindata/mogrify"));
   EXPECT_EQ(image_tool_command(tool, {"-quality", "80"}), (Words{tool.program, "-quality", "80"}));
 
   std::filesystem::remove_all("skindata");

@@ -114,7 +114,7 @@ std::string read_text_file(const std::string& path) {
 
 std::string image_tool_report_line() {
   int major = 0;
-  return "The image tool was skindata\\mogrify, " +
+  return "The image tool was skindata/mogrify, " +
          version_from_text(command_output("/usr/bin/mogrify -version"), &major) + ".\n";
 }
 

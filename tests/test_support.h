@@ -169,7 +169,7 @@ class Workspace : public ScratchFolder {
 };
 
 // The failure report's line naming the image tool, for a working folder
-// whose skindata\mogrify hands -version to the system's mogrify.
+// whose skindata/mogrify hands -version to the system's mogrify (POSIX).
 std::string image_tool_report_line();
 
 // End-to-end tests, skipped when the generator is not built.
