@@ -54,8 +54,9 @@ struct ImageTool {
   ImageToolKind kind = ImageToolKind::kNone;
   std::string program;               // the executable, local form; empty: none found
   std::vector<std::string> leading;  // words before the line's own
-  std::string
-      found_as;  // "skindata\mogrify", "magick at C:\...\magick.exe", as the system writes paths
+  // Where it was found, its path as the system writes it: "skindata/mogrify",
+  // "magick at C:\Program Files\ImageMagick-7.1.1-Q16-HDRI\magick.exe".
+  std::string found_as;
   std::string version;       // e.g. "ImageMagick 7.0.8-58 Q16 x64 ...", or empty
   int major_version = 0;     // 6 or 7; 0 when it printed no version
   bool in_skindata = false;  // found as 1. above
