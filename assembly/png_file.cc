@@ -92,17 +92,21 @@ bool chunks_whole(const unsigned char* bytes, size_t size) {
 // an empty first one into a buffer not yet allocated, and memcpy must
 // never be given a null pointer, not even for no bytes. Empty when the
 // image has no such chunk (the usual case), so nothing is copied then.
+// Only for bytes that chunks_whole accepted: the walk trusts the lengths up
+// to IEND and stops there, as whatever follows IEND may be anything.
 std::vector<unsigned char> without_empty_data_chunks(const unsigned char* bytes, size_t size) {
   std::vector<unsigned char> kept;
   size_t at = sizeof kSignature;
   size_t copied = 0;
   while (size - at >= 12) {
     std::uint32_t length = big_endian(bytes + at);
-    if (length == 0 && std::memcmp(bytes + at + 4, "IDAT", 4) == 0) {
+    const unsigned char* type = bytes + at + 4;
+    if (length == 0 && std::memcmp(type, "IDAT", 4) == 0) {
       kept.insert(kept.end(), bytes + copied, bytes + at);
       copied = at + 12;
     }
     at += 12 + size_t{length};
+    if (std::memcmp(type, "IEND", 4) == 0) break;
   }
   if (copied == 0) return kept;
   kept.insert(kept.end(), bytes + copied, bytes + size);

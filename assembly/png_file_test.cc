@@ -87,6 +87,10 @@ TEST(PngFile, EmptyDataChunksCarryNothing) {
   PngPixels padded = decoded(png_of_type(2, 1, 8, 6, samples, {{"IDAT", ""}, {"IDAT", ""}}));
   EXPECT_EQ(samples, rgba_of(plain));
   EXPECT_EQ(rgba_of(plain), rgba_of(padded));
+  // Bytes after IEND are no chunks: a length there must not be followed.
+  std::string trailing = png_of_type(2, 1, 8, 6, samples, {{"IDAT", ""}}) +
+                         std::string("\xff\xff\xff\xf0IDAT\0\0\0\0", 12);
+  EXPECT_EQ(rgba_of(plain), rgba_of(decoded(trailing)));
 }
 
 // Chunks whose CRCs match but whose image data is broken, or whose header
