@@ -359,7 +359,8 @@ wine_design() {
   local design="$1" folder="${WINDOWS_DESIGN[$1]}" path
   [ "$design" = 1 ] || path="$(windows_path "$IMAGEMAGICK")"
   WINEPATH="${path:-}" record_run "$folder" "${DESIGN_ANSWERS[$design]}" windows
-  echo "design $design built under Wine in $(cat "$folder.time") s"
+  echo "design $design built under Wine in $(cat "$folder.time") s, exit $(cat "$folder.status")"
+  [ "$(cat "$folder.status")" = 0 ] || { tail -n 5 "$folder.txt" "$folder.err"; return 1; }
 }
 
 # A rebuild of design 1's skin with magick.exe spoilt by fault $1 (see
