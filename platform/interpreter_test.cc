@@ -134,8 +134,8 @@ TEST_F(InterpreterTest, PipesAProgramThroughFindstrIntoAFile) {
           .both(),
       "");
   EXPECT_EQ(read_file("skindata/temp/CS1info.txt"),
-            "  # arguments: -verbose ./My Skin/Images/Other/CS1Sample.png\n"
-            "      100: (88,152,236) #5898EC srgb(88,152,236)\n");
+            "      100: (88,152,236) #5898EC srgb(88,152,236)\n"
+            "  # arguments: -verbose ./My Skin/Images/Other/CS1Sample.png\n");
 
   // A target right after ">" and a second run that overwrites the file.
   interpret(R"(.\skindata\identify -verbose plain | findstr Colors >.\skindata\temp\CS1info.txt)");

@@ -6,7 +6,9 @@
 //             MAGICK_THREAD_LIMIT or "none"), complains about an option on
 //             standard error and prints "treated PATH" for each argument
 //             that is a path in the working folder;
-//   identify  prints a verbose report of which only some lines hold "#";
+//   identify  prints a verbose report of which only some lines hold "#",
+//             the first of them a colour, as in ImageMagick's (so that a
+//             skin built with the stand-ins measures #5898EC);
 //   tool      ends with the exit status its first argument gives;
 //   anything else prints its arguments, one per line.
 // Asked for -version, each prints "Version: ImageMagick " and the value of
@@ -51,9 +53,9 @@ int act_as_mogrify(int argc, char** argv) {
 
 int act_as_identify(int argc, char** argv) {
   std::printf("Image: %s\n", argc > 2 ? argv[2] : "");
-  std::printf("  # arguments: %s\n", joined(argc, argv).c_str());
   std::printf("  Colors: 1\n");
   std::printf("      100: (88,152,236) #5898EC srgb(88,152,236)\n");
+  std::printf("  # arguments: %s\n", joined(argc, argv).c_str());
   return 0;
 }
 
