@@ -16,7 +16,7 @@
 # image library in the program), so it needs ImageMagick's command-line
 # tools only, and a 64-bit x86 Linux. The Windows program is cross-built
 # with MinGW-w64, all run-time libraries linked in; its skindata is drawn
-# by the Linux make-skindata, with .cmd launchers for ImageMagick 7.
+# by the Linux make-skindata, without launchers: the program finds ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/prepare.sh
