@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 
+#include "platform/file_system.h"
 #include "platform/native_path.h"
 
 namespace {
@@ -19,16 +20,8 @@ constexpr std::uintmax_t kRoomForAnImage = 256 * 1024;
 const char kProbeName[] = "skinbuilder-write-test.tmp";
 
 const char* reason_of(int error_number) {
-  switch (error_number) {
-    case ENOSPC:
-      return kNoSpaceLeft;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return kNoWriteAccess;
-    default:
-      return "the folder cannot be written";
-  }
+  const char* reason = file_failure_reason(std::error_code(error_number, std::generic_category()));
+  return reason != nullptr ? reason : "the folder cannot be written";
 }
 
 // Writes one byte to a new file and closes it: a full disk often shows only
@@ -58,6 +51,21 @@ std::uintmax_t space_left_for(const char* folder) {
 }
 
 }  // namespace
+
+const char* file_failure_reason(const std::error_code& failure) {
+  switch (failure_kind(failure)) {
+    case FileFailure::kNoSpace:
+      return kNoSpaceLeft;
+    case FileFailure::kNoAccess:
+      return kNoWriteAccess;
+    case FileFailure::kNameTooLong:
+      return kPathTooLong;
+    case FileFailure::kNotFound:
+    case FileFailure::kOther:
+      break;
+  }
+  return nullptr;
+}
 
 const char* folder_write_problem(const char* folder) {
   std::filesystem::path probe = std::filesystem::path(native_path(folder)) / kProbeName;

@@ -7,10 +7,17 @@
 #ifndef SKINBUILDER_ASSEMBLY_FOLDER_ACCESS_H_
 #define SKINBUILDER_ASSEMBLY_FOLDER_ACCESS_H_
 
+#include <system_error>
+
 // The reasons, as they end a sentence such as "47 images could not be
 // written: no space left on the disk".
 inline constexpr char kNoSpaceLeft[] = "no space left on the disk";
 inline constexpr char kNoWriteAccess[] = "no write access";
+inline constexpr char kPathTooLong[] = "the path is too long for the system";
+
+// The reason behind a failed file operation (platform/file_system.h):
+// kNoSpaceLeft, kNoWriteAccess or kPathTooLong; nullptr for any other.
+const char* file_failure_reason(const std::error_code& failure);
 
 // nullptr when a small file can be written in the folder (it is written,
 // closed and removed again), else the reason: kNoSpaceLeft,

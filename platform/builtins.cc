@@ -223,6 +223,9 @@ const char* failure_message(const std::error_code& failure) {
       return "There is not enough space on the disk.";
     case FileFailure::kNotFound:
       return "The system cannot find the path specified.";
+    case FileFailure::kNameTooLong:
+      return "The filename or extension is too long.";
+    case FileFailure::kNoAccess:
     case FileFailure::kOther:
       break;
   }

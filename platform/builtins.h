@@ -67,7 +67,8 @@ int say_file_not_found(const StandardStreams& streams);
 int say_path_not_found(const StandardStreams& streams);
 
 // Windows' words for why a file operation failed: a full disk is "not
-// enough space", not "access denied".
+// enough space", a path too long for the system "too long", not "access
+// denied".
 const char* failure_message(const std::error_code& failure);
 
 #endif  // SKINBUILDER_PLATFORM_BUILTINS_H_

@@ -32,11 +32,13 @@ std::string shown_path(const std::string& local);
 // look like one.)
 void copy_file_over(const std::string& from, const std::string& to, std::error_code& failure);
 
-// What a failed file operation means for the messages the commands print.
+// What a failed file operation means for the messages that tell it.
 enum class FileFailure {
-  kNoSpace,   // the disk (or the user's quota) is full
-  kNotFound,  // a folder on the way does not exist
-  kOther,     // access denied and everything else
+  kNoSpace,      // the disk (or the user's quota) is full
+  kNotFound,     // a folder on the way does not exist
+  kNoAccess,     // no permission, or a read-only disk
+  kNameTooLong,  // the path, or a name in it, is longer than the system takes
+  kOther,        // everything else
 };
 FileFailure failure_kind(const std::error_code& failure);
 

@@ -23,5 +23,10 @@ FileFailure failure_kind(const std::error_code& failure) {
     return FileFailure::kNoSpace;
   }
   if (failure == std::errc::no_such_file_or_directory) return FileFailure::kNotFound;
+  if (failure == std::errc::permission_denied || failure == std::errc::operation_not_permitted ||
+      failure == std::errc::read_only_file_system) {
+    return FileFailure::kNoAccess;
+  }
+  if (failure == std::errc::filename_too_long) return FileFailure::kNameTooLong;
   return FileFailure::kOther;
 }

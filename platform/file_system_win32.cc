@@ -52,5 +52,15 @@ FileFailure failure_kind(const std::error_code& failure) {
       (system && (value == ERROR_PATH_NOT_FOUND || value == ERROR_FILE_NOT_FOUND))) {
     return FileFailure::kNotFound;
   }
+  if (failure == std::errc::permission_denied || failure == std::errc::read_only_file_system ||
+      (system && (value == ERROR_ACCESS_DENIED || value == ERROR_WRITE_PROTECT))) {
+    return FileFailure::kNoAccess;
+  }
+  // Past MAX_PATH some functions say the name is too long, others that
+  // the path is not found (taken as such above).
+  if (failure == std::errc::filename_too_long ||
+      (system && (value == ERROR_FILENAME_EXCED_RANGE || value == ERROR_BUFFER_OVERFLOW))) {
+    return FileFailure::kNameTooLong;
+  }
   return FileFailure::kOther;
 }

@@ -5,10 +5,15 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "assembly/commands.h"
+#include "assembly/folder_access.h"
+#include "platform/atomic_file.h"
+#include "platform/file_system.h"
 #include "platform/folder_listing.h"
 #include "platform/native_path.h"
 #include "platform/regular_file.h"
@@ -85,6 +90,70 @@ void report_ignored(const char* stem) {
   pause_for_enter();
 }
 
+// The reason a write failed, as the other messages word it: the usual
+// reasons by their usual words, any other by the system's.
+std::string write_failure_reason(const std::error_code& failure) {
+  const char* reason = file_failure_reason(failure);
+  if (reason == kNoWriteAccess) return std::string(reason) + " to Presets";
+  if (reason != nullptr) return reason;
+  std::string text = failure.message();
+  while (!text.empty() && std::strchr(" .\r\n", text.back()) != nullptr) text.pop_back();
+  return text;
+}
+
+std::string capitalized(std::string text) {
+  if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+  return text;
+}
+
+bool exists_as_entry(const std::string& local) {
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::symlink_status(fs_path(local), error));
+}
+
+// Presets is made when it is missing. Empty when it is there now, else the
+// reason it is not, as a sentence's start.
+std::string presets_folder_problem() {
+  std::filesystem::path folder = fs_path(native_path(".\\Presets"));
+  std::error_code error;
+  if (std::filesystem::is_directory(folder, error)) return std::string();
+  if (std::filesystem::exists(std::filesystem::symlink_status(folder, error))) {
+    return "Presets is not a folder";
+  }
+  if (std::filesystem::create_directory(folder, error)) return std::string();
+  const char* reason = file_failure_reason(error);
+  return "The Presets folder cannot be made here (" +
+         (reason != nullptr ? std::string(reason) : write_failure_reason(error)) + ")";
+}
+
+// The specified first line, then one line with the reason and what became
+// of the file. Returns false, for the caller to pass on.
+bool report_not_saved(const std::string& file_name, const std::string& reason) {
+  std::printf("Cannot write preset %s!\n%s\n\n", file_name.c_str(), reason.c_str());
+  return false;
+}
+
+// Writes the record as the preset of its skin name, whole or not at all,
+// and says what became of it.
+bool write_preset(const SkinSettings& settings) {
+  std::string file_name = std::string(settings.skin_name) + kPresetSuffix;
+  std::string problem = presets_folder_problem();
+  if (!problem.empty()) return report_not_saved(file_name, problem + "; nothing was saved.");
+  char path[kCommandBufferSize];
+  preset_path(path, settings.skin_name);
+  std::string local = native_path(path);
+  bool older = exists_as_entry(local);
+  std::string bytes(reinterpret_cast<const char*>(settings_bytes(settings)), kSettingsSize);
+  std::error_code failure;
+  if (!write_file_atomically(local, bytes, failure)) {
+    std::string kept = older ? "; the older " + file_name + " is as it was." : "; nothing was saved.";
+    return report_not_saved(file_name, capitalized(write_failure_reason(failure)) + kept);
+  }
+  std::printf("Preset %s as Presets\\%s.  This file may be shared with other users.\n\n",
+              older ? "replaced" : "saved", file_name.c_str());
+  return true;
+}
+
 // Menu numbers outside the catalogue name no file; they load like an
 // empty entry's bare suffix would if it were missing.
 const char* entry_stem(const PresetCatalog& catalog, int32_t n) {
@@ -144,18 +213,8 @@ void load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings
   set_skin_name(settings, stem);
 }
 
-void save_preset(const SkinSettings& settings) {
+bool save_preset(const SkinSettings& settings) {
   std::printf("Would you like to save this skin as a preset?:\n\n");
-  if (!ask_save_wanted()) return;
-  char path[kCommandBufferSize];
-  preset_path(path, settings.skin_name);
-  FILE* file = std::fopen(native_path(path).c_str(), "wb");
-  if (file == nullptr) {
-    std::printf("Cannot write preset %s%s!", settings.skin_name, kPresetSuffix);
-    return;
-  }
-  std::fwrite(settings_bytes(settings), 1, kSettingsSize, file);
-  std::fclose(file);
-  std::printf("Preset saved as Presets\\%s%s.  This file may be shared with other users.\n\n",
-              settings.skin_name, kPresetSuffix);
+  if (!ask_save_wanted()) return true;
+  return write_preset(settings);
 }

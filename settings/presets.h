@@ -55,7 +55,11 @@ extern const char kPresetSuffix[];
 void load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings);
 
 // Offers to save the record as Presets\<skin name>-v11b5.kvl and writes it
-// when the answer is 2, replacing a file of that name.
-void save_preset(const SkinSettings& settings);
+// when the answer is 2, replacing a file of that name ("replaced" says so),
+// making Presets when it is missing. The file is written whole or not at
+// all (platform/atomic_file.h): when it cannot be, a preset of that name
+// stays as it was, and one line after "Cannot write preset ...!" gives the
+// reason. False only then.
+bool save_preset(const SkinSettings& settings);
 
 #endif  // SKINBUILDER_SETTINGS_PRESETS_H_

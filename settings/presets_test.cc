@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <set>
 #include <string>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "tests/test_support.h"
 #include "wizard/prompts.h"
@@ -122,16 +129,156 @@ TEST_F(PresetTest, SavedPresetLoadsBackUnderItsFileName) {
   set_skin_name(expected, "Deep Sea");
   EXPECT_EQ(record_bytes(expected), record_bytes(settings_));
 
-  // Any answer but 2 saves nothing; a folder that cannot be written is reported.
+  // Any answer but 2 saves nothing.
   feed("1\n");
-  save_preset(settings_);
+  EXPECT_TRUE(save_preset(settings_));
   printed();
   EXPECT_EQ(record_bytes(record), read_file("Presets/Deep Sea-v11b5.kvl"));
-  fs::remove_all("Presets");
-  feed("2\n");
-  save_preset(record);
-  EXPECT_EQ(std::string(kSaveQuestion) + "Cannot write preset Ocean-v11b5.kvl!", printed());
 }
+
+TEST_F(PresetTest, SavingMakesPresetsAndTellsAReplacedPreset) {
+  fs::remove_all("Presets");
+  SkinSettings first = saved_record("Ocean");
+  feed("2\n");
+  EXPECT_TRUE(save_preset(first));
+  EXPECT_EQ(std::string(kSaveQuestion) +
+                "Preset saved as Presets\\Ocean-v11b5.kvl.  This file may be shared with other "
+                "users.\n\n",
+            printed());
+  SkinSettings second = saved_record("Ocean");
+  second.knob_style = 3;
+  feed("2\n");
+  EXPECT_TRUE(save_preset(second));
+  EXPECT_EQ(std::string(kSaveQuestion) +
+                "Preset replaced as Presets\\Ocean-v11b5.kvl.  This file may be shared with other "
+                "users.\n\n",
+            printed());
+  EXPECT_EQ(record_bytes(second), read_file("Presets/Ocean-v11b5.kvl"));
+  EXPECT_EQ(std::vector<std::string>{"Ocean-v11b5.kvl"}, names_in("Presets"));
+}
+
+// What a save of a new Ocean record prints where an older one lies, and
+// whether the older one is still there byte for byte, with no other file.
+class FailedSaveTest : public PresetTest {
+ protected:
+  FailedSaveTest() : older_(record_bytes(saved_record("Older"))) {}
+  void put_older() { write_file("Presets/Ocean-v11b5.kvl", older_); }
+  std::string save_new() {
+    feed("2\n");
+    EXPECT_FALSE(save_preset(saved_record("Ocean")));
+    return printed();
+  }
+  void expect_older_kept() {
+    EXPECT_EQ(older_, read_file("Presets/Ocean-v11b5.kvl"));
+    EXPECT_EQ(std::vector<std::string>{"Ocean-v11b5.kvl"}, names_in("Presets"));
+  }
+  static std::string told(const std::string& reason) {
+    return std::string(kSaveQuestion) + "Cannot write preset Ocean-v11b5.kvl!\n" + reason + "\n\n";
+  }
+  std::string older_;
+};
+
+TEST_F(FailedSaveTest, APresetsFileInTheWayIsNamed) {
+  fs::remove_all("Presets");
+  write_file("Presets", "notes");
+  EXPECT_EQ(told("Presets is not a folder; nothing was saved."), save_new());
+  EXPECT_EQ("notes", read_file("Presets"));
+}
+
+#ifndef _WIN32
+// A file size limit cuts the write short after 1000 bytes, as a disk
+// that fills up midway does.
+TEST_F(FailedSaveTest, AWriteCutShortLeavesTheOlderPreset) {
+  put_older();
+  struct rlimit previous;
+  ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &previous));
+  struct rlimit limited = previous;
+  limited.rlim_cur = 1000;
+  void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);  // else the write kills the process
+  feed("2\n");
+  ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &limited));
+  bool saved = save_preset(saved_record("Ocean"));
+  setrlimit(RLIMIT_FSIZE, &previous);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(told("File too large; the older Ocean-v11b5.kvl is as it was."), printed());
+  expect_older_kept();
+}
+
+// A process killed in the middle of the write (here by the file size
+// limit's signal, after 1000 of 2140 bytes) leaves only its temporary
+// file, which is no preset: the menu does not list it.
+TEST_F(FailedSaveTest, AKillMidwayLeavesTheOlderPresetAndNoListedFile) {
+  put_older();
+  feed("2\n");
+  pid_t child = fork();
+  ASSERT_NE(-1, child);
+  if (child == 0) {
+    struct rlimit limited = {1000, 1000};
+    struct rlimit no_core = {0, 0};
+    setrlimit(RLIMIT_CORE, &no_core);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    std::signal(SIGXFSZ, SIG_DFL);
+    save_preset(saved_record("Ocean"));
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  printed();
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+  EXPECT_EQ(older_, read_file("Presets/Ocean-v11b5.kvl"));
+  std::string leftover = "Ocean-v11b5.kvl." + std::to_string(child) + ".tmp";
+  EXPECT_EQ(1000u, read_file("Presets/" + leftover).size());
+  list_presets(catalog_);
+  EXPECT_EQ(kFixedDesigns + 1, catalog_.entry_count);
+  EXPECT_STREQ("Ocean", catalog_.entries[kFixedDesigns].file_stem);
+  feed("2\n");
+  EXPECT_TRUE(save_preset(saved_record("Ocean")));
+  EXPECT_NE(std::string::npos, printed().find("Preset replaced as Presets\\Ocean-v11b5.kvl."));
+  EXPECT_EQ(record_bytes(saved_record("Ocean")), read_file("Presets/Ocean-v11b5.kvl"));
+}
+
+// A tmpfs of one page at Presets: full once the older preset is in, then
+// read-only. Mounting needs root; without it the folder's permissions
+// take the read-only part (root would ignore them).
+class OnePageDisk {
+ public:
+  explicit OnePageDisk(const std::string& folder) : folder_(fs::absolute(folder).string()) {
+    mounted_ = command_output("mount -t tmpfs -o size=4k tmpfs '" + folder_ +
+                              "' 2>/dev/null && echo mounted") == "mounted\n";
+  }
+  ~OnePageDisk() {
+    if (mounted_) command_output("umount '" + folder_ + "'");
+  }
+  bool mounted() const { return mounted_; }
+  void make_read_only() { command_output("mount -o remount,ro '" + folder_ + "'"); }
+
+ private:
+  std::string folder_;
+  bool mounted_ = false;
+};
+
+TEST_F(FailedSaveTest, AFullDiskOrReadOnlyPresetsLeaveTheOlderPreset) {
+  OnePageDisk disk("Presets");
+  if (disk.mounted()) {
+    put_older();
+    EXPECT_EQ(told("No space left on the disk; the older Ocean-v11b5.kvl is as it was."),
+              save_new());
+    expect_older_kept();
+    disk.make_read_only();
+  } else if (geteuid() != 0) {
+    put_older();
+    fs::permissions("Presets", fs::perms::owner_write, fs::perm_options::remove);
+  } else {
+    GTEST_SKIP() << "as root without a tmpfs nothing here is read-only";
+  }
+  EXPECT_EQ(told("No write access to Presets; the older Ocean-v11b5.kvl is as it was."),
+            save_new());
+  std::error_code ignored;  // a read-only tmpfs keeps its permissions
+  fs::permissions("Presets", fs::perms::owner_write, fs::perm_options::add, ignored);
+  expect_older_kept();
+}
+#endif
 
 std::string ignored(const char* stem) {
   return std::string("Incompatible Preset Version! ") + stem +

@@ -142,7 +142,7 @@ int run_wizard() {
   bool built = started && finish_build(build_skin());
   if (!started) std::printf("\n");
   // A failed custom build still offers the preset, so no answer is lost.
-  if (is_custom(settings)) save_preset(settings);
+  bool saved = !is_custom(settings) || save_preset(settings);
   wait_to_finish();
-  return built ? 0 : 1;
+  return built && saved ? 0 : 1;
 }
