@@ -7,6 +7,7 @@
 #include "platform/builtins.h"
 #include "platform/descriptors.h"
 #include "platform/file_system.h"
+#include "platform/path_limits.h"
 #include "platform/paths.h"
 #include "platform/wildcard.h"
 
@@ -38,6 +39,20 @@ std::string target_name(const std::string& source_name, const std::string& rule)
   return has_wildcard(rule) ? wildcard_destination_name(source_name, rule) : rule;
 }
 
+bool too_long_for_system(const std::string& path) {
+  return counted_path_length(path) > path_limits().file_path;
+}
+
+// Past MAX_PATH Windows' file functions mostly say the path is not found;
+// the message names the real cause.
+const char* copy_failure_message(const std::error_code& failure, const std::string& from,
+                                 const std::string& to) {
+  if (too_long_for_system(from) || too_long_for_system(to)) {
+    return failure_message(std::make_error_code(std::errc::filename_too_long));
+  }
+  return failure_message(failure);
+}
+
 // Copies one file over whatever is there; the messages are xcopy's or copy's.
 bool copy_file_to(const std::string& from, const std::string& to, const char* onto_itself,
                   const StandardStreams& streams) {
@@ -47,7 +62,7 @@ bool copy_file_to(const std::string& from, const std::string& to, const char* on
   }
   std::error_code failure;
   copy_file_over(from, to, failure);
-  if (failure) say(streams.error, failure_message(failure));
+  if (failure) say(streams.error, copy_failure_message(failure, from, to));
   return !failure;
 }
 
@@ -90,18 +105,26 @@ int copy_tree(const std::string& from, const std::string& to, bool fresh, const 
 }
 
 // Compared name by name, so that a separator of either kind counts; a path
-// that cannot be resolved lies nowhere.
+// that cannot be resolved lies nowhere. weakly_canonical gives an empty
+// path, and no error, for a folder that exists but whose full path the
+// system then cannot find (past Windows' MAX_PATH, say); and an empty path
+// is the start of every other, which made any copy "cyclic".
 bool lies_within(const std::string& inner, const std::string& outer) {
   std::error_code failure;
   std::filesystem::path a = std::filesystem::weakly_canonical(fs_path(inner), failure);
-  if (failure) return false;
+  if (failure || a.empty()) return false;
   std::filesystem::path b = std::filesystem::weakly_canonical(fs_path(outer), failure);
-  if (failure) return false;
+  if (failure || b.empty()) return false;
   return std::mismatch(a.begin(), a.end(), b.begin(), b.end()).second == b.end();
 }
 
 int xcopy_folder(const std::string& source, const CopyJob& job) {
   std::string destination = find_path(without_final_slash(job.destination));
+  if (too_long_for_system(source) || too_long_for_system(destination)) {
+    say(job.streams.error, failure_message(std::make_error_code(std::errc::filename_too_long)));
+    job.failed = true;
+    return 0;
+  }
   if (lies_within(destination, source)) {
     say(job.streams.error, "Cannot perform a cyclic copy");
     job.failed = true;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/paths.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -124,6 +125,25 @@ TEST_F(InterpreterTest, CopiesAndDeletesFiles) {
   EXPECT_EQ(interpret("copy /y " + scripts + "Template.txt\" " + scripts + "Zebra2.txt\"").both(),
             "        0 file(s) copied.\n" + std::string(kFileNotFound));
 }
+
+#ifndef _WIN32  // Wine takes some paths past MAX_PATH and not others
+// A copy whose paths are longer than the system takes (here 4121 bytes
+// against PATH_MAX) says so, and a tree copy into such a place is not
+// taken for a copy into itself.
+TEST_F(InterpreterTest, PathsTooLongForTheSystemAreNamedAsSuch) {
+  std::string deep;
+  for (int i = 0; i < 20; ++i) deep += std::string(200, 'd') + "\\";  // 4020 bytes
+  fs::create_directories(local_path(deep));
+  write_file("Skin/Images/" + std::string(100, 'i') + ".png", "image");
+  std::string long_file = ".\\" + deep + std::string(100, 'f') + ".png";
+  Printed copied =
+      interpret("copy /y \".\\Skin\\Images\\" + std::string(100, 'i') + ".png\" \"" + long_file + "\"");
+  EXPECT_EQ("The filename or extension is too long.\n", copied.err);
+  Printed tree = interpret("xcopy /y /q /e \".\\Skin\" \".\\" + deep + "Skin\\\"");
+  EXPECT_EQ("The filename or extension is too long.\n", tree.err);
+  EXPECT_EQ(Names{"Skin"}, names_in(local_path(deep)));
+}
+#endif
 
 TEST_F(InterpreterTest, PipesAProgramThroughFindstrIntoAFile) {
   install_stand_in("skindata/identify");

@@ -16,6 +16,7 @@
 #include "wizard/build_check.h"
 #include "wizard/colour_questions.h"
 #include "wizard/prompts.h"
+#include "wizard/skin_paths.h"
 #include "wizard/style_questions.h"
 
 namespace {
@@ -56,11 +57,19 @@ void choose_design() {
   check_loaded_preset(settings);
 }
 
+// Before anything is touched: a skin whose paths the system cannot take
+// would fail deep in the build.
+bool paths_fit() {
+  const char* problem = skin_path_problem(settings);
+  if (problem != nullptr) std::printf("\n%s\n", problem);
+  return problem == nullptr;
+}
+
 // The STANDARD designs ask nothing more: their colours are the defaults.
 // False when the build cannot start (the reason has been said).
 bool prepare_standard_skin() {
   compute_modulation(settings);
-  if (!begin_skin_build(settings.skin_name)) return false;
+  if (!paths_fit() || !begin_skin_build(settings.skin_name)) return false;
   prepare_standard_folder(settings);
   return true;
 }
@@ -78,7 +87,7 @@ void ask_until_preview_accepted() {
 bool prepare_custom_skin() {
   ask_until_preview_accepted();
   ask_skin_name(settings);
-  if (!begin_skin_build(settings.skin_name)) return false;
+  if (!paths_fit() || !begin_skin_build(settings.skin_name)) return false;
   clear_skin_folder(settings.skin_name);
   ask_style_questions(settings);
   return true;
