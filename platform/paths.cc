@@ -96,6 +96,12 @@ std::string windows_form(const std::string& path) {
   return result;
 }
 
+std::string shown_relative(const std::string& path) {
+  std::string local = local_path(path);
+  if (local.compare(0, 2, "./") == 0) local.erase(0, 2);
+  return shown_path(local);
+}
+
 bool same_file(const std::string& a, const std::string& b) {
   std::error_code error;
   return fs::equivalent(fs_path(a), fs_path(b), error) && !error;

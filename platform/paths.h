@@ -34,6 +34,11 @@ std::string join_path(const std::string& folder, const std::string& name);
 std::string without_final_slash(const std::string& path);
 // The path as Windows writes it, with backslashes, for messages.
 std::string windows_form(const std::string& path);
+// A path below the working folder, in either form, as the system writes it
+// in the program's own messages: "skindata/temp/tool-messages.txt" on
+// POSIX, "skindata\temp\tool-messages.txt" on Windows (platform/
+// file_system.h), without a leading ".\".
+std::string shown_relative(const std::string& path);
 // Whether two paths name the same existing file.
 bool same_file(const std::string& a, const std::string& b);
 

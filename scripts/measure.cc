@@ -6,6 +6,7 @@
 #include "assembly/commands.h"
 #include "color/colour_metrics.h"
 #include "platform/native_path.h"
+#include "platform/paths.h"
 #include "scripts/host_scripts.h"
 #include "scripts/template_script.h"
 
@@ -97,8 +98,8 @@ bool measure_sample_checked(const SampleRow& row, const char* skin_name, const c
   }
   std::printf("Done.\n");
   if (!measured) {
-    std::printf("Warning: no colour found in %s for %s; using %s.\n", row.listing_file,
-                row.sample_file, out);
+    std::printf("Warning: no colour found in %s for %s; using %s.\n",
+                shown_relative(row.listing_file).c_str(), row.sample_file, out);
   }
   return measured;
 }

@@ -17,6 +17,13 @@ std::string identify_line(const std::string& tag) {
          "Sample.png\" | findstr # > .\\skindata\\temp\\" + tag + "info.txt";
 }
 
+// The listing as messages show it, in the system's way.
+#ifdef _WIN32
+const std::string kListing = "skindata\\temp\\CS1info.txt";
+#else
+const std::string kListing = "skindata/temp/CS1info.txt";
+#endif
+
 // Measures CS1 against a listing with the given content (none when null).
 std::string measured_from(const char* listing) {
   std::filesystem::remove("skindata/temp/CS1info.txt");
@@ -41,8 +48,7 @@ TEST(MeasureTest, TakesSixCharactersAfterTheFirstHashOfTheFirstLine) {
   EXPECT_EQ(measured_from("#12345\n678\n"), "f0f0f0");
   EXPECT_EQ(stdout_of([&] { colour = measured_from(nullptr); }),
             "Measuring actual color CS1.......Done.\n"
-            "Warning: no colour found in .\\skindata\\temp\\CS1info.txt for CS1Sample.png; "
-            "using f0f0f0.\n");
+            "Warning: no colour found in " + kListing + " for CS1Sample.png; using f0f0f0.\n");
   EXPECT_EQ(colour, "f0f0f0");
 }
 

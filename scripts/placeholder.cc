@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/native_path.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ void replace_placeholder(const char* path, const char* placeholder, const char* 
   std::string file = native_path(path);
   std::string content;
   if (read_text(file, content) == ReadResult::kUnreadable) {
-    std::printf("Cannot read %s; left as it is.\n", path);
+    std::printf("Cannot read %s; left as it is.\n", shown_relative(path).c_str());
     return;
   }
   std::regex pattern(placeholder);

@@ -66,8 +66,8 @@ TEST_F(StartUpCheck, AMissingPieceIsToldBeforeAnyQuestionAndNothingIsCreated) {
        "and Presets."},
       {"no template",
        [](const std::string& ws) { fs::remove_all(ws + "/skindata/SkinTemplate/Scripts"); },
-       "skindata\\SkinTemplate is missing or incomplete (it needs Images and "
-       "Scripts\\Template.txt): put back the skindata folder the program came with."},
+       "skindata/SkinTemplate is missing or incomplete (it needs Images and "
+       "Scripts/Template.txt): put back the skindata folder the program came with."},
       {"no ImageMagick",
        [](const std::string& ws) {
          wrap_tool(ws, "identify", "echo 'identify: ImageMagick is not installed' >&2\nexit 127\n");
@@ -79,7 +79,7 @@ TEST_F(StartUpCheck, AMissingPieceIsToldBeforeAnyQuestionAndNothingIsCreated) {
          fs::remove_all(ws + "/skindata/temp");
          write_file(ws + "/skindata/temp", "");
        },
-       "skindata\\temp is not a folder: remove or rename that file, then start the program "
+       "skindata/temp is not a folder: remove or rename that file, then start the program "
        "again."},
   };
   for (const Case& c : cases) {
@@ -138,7 +138,7 @@ TEST_F(FailedBuild, IsReportedOnceAndPutsThePreviousSkinBack) {
                         "The skin could not be built.\n"
                         "- 73 of 73 image commands failed.\n" +
                             image_tool_report_line() +
-                            "The tools' own messages are in skindata\\temp\\tool-messages.txt.\n"
+                            "The tools' own messages are in skindata/temp/tool-messages.txt.\n"
                             "Korvel Dazo Colorized is as it was before this build.\n\n"
                             "Press ENTER to finish.\n"))
       << run.output;
@@ -179,7 +179,7 @@ TEST_F(FailedBuild, ChangedTransparencyIsReportedAndThePreviousSkinKept) {
                         "Customizing skin scripts Zebra2.txt and ZebraHZ.txt.............Done.\n"
                         "The skin could not be built.\n"
                         "- 652 of 847 images changed their transparency (the first is "
-                        "Images\\Animations\\KVL-Btn-EditMasterCS1\\KVL-Btn-EditMasterCS1-"
+                        "Images/Animations/KVL-Btn-EditMasterCS1/KVL-Btn-EditMasterCS1-"
                         "Small.png).\n" +
                             image_tool_report_line() +
                             "Korvel Dazo Colorized is as it was before this build.\n\n"

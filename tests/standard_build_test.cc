@@ -116,7 +116,7 @@ TEST_F(StandardBuild, AColourThatCannotBeMeasuredFailsTheBuild) {
   WizardRun run = run_wizard_in(workspace.path(), "2\n\n");
   EXPECT_EQ(1, run.exit_code);
   EXPECT_NE(std::string::npos,
-            run.output.find("Warning: no colour found in .\\skindata\\temp\\CS3info.txt for "
+            run.output.find("Warning: no colour found in skindata/temp/CS3info.txt for "
                             "CS3Sample.png; using 3cd886.\n"))
       << run.output;
   EXPECT_TRUE(ends_with(run.output,
@@ -124,7 +124,7 @@ TEST_F(StandardBuild, AColourThatCannotBeMeasuredFailsTheBuild) {
                         "- 1 of 73 image commands failed.\n"  // its row matches no file now
                         "- 1 colour could not be measured.\n" +
                             image_tool_report_line() +
-                            "The tools' own messages are in skindata\\temp\\tool-messages.txt.\n"
+                            "The tools' own messages are in skindata/temp/tool-messages.txt.\n"
                             "The half-made Korvel Dazo Colorized was removed.\n\n"
                             "Press ENTER to finish.\n"))
       << run.output;

@@ -9,6 +9,7 @@
 #include "assembly/previous_skin.h"
 #include "platform/image_tools.h"
 #include "platform/native_path.h"
+#include "platform/paths.h"
 #include "scripts/measure.h"
 
 namespace {
@@ -42,12 +43,12 @@ void print_images(const ImageCheck& images) {
     add_part(parts, images.damaged, "damaged");
     add_part(parts, images.wrong_size, "of another size");
     std::printf("- %d of %s could not be written (%s; the first is %s).\n", images.not_written(),
-                promised.c_str(), parts.c_str(), images.first_problem.c_str());
+                promised.c_str(), parts.c_str(), shown_relative(images.first_problem).c_str());
   }
   if (images.transparency_changed > 0) {
     std::printf("- %d of %s changed their transparency (the first is %s).\n",
                 images.transparency_changed, promised.c_str(),
-                images.first_transparency_change.c_str());
+                shown_relative(images.first_transparency_change).c_str());
   }
 }
 
@@ -124,7 +125,7 @@ void print_build_failure(const BuildVerdict& verdict) {
     std::printf("The image tool was %s.\n", verdict.image_tool.c_str());
   }
   if (tools_said_something()) {
-    std::printf("The tools' own messages are in skindata\\temp\\tool-messages.txt.\n");
+    std::printf("The tools' own messages are in %s.\n", shown_relative(kToolMessagesFile).c_str());
   }
 }
 

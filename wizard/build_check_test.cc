@@ -8,6 +8,12 @@
 
 namespace {
 
+#ifdef _WIN32
+const std::string kSeparator = "\\";
+#else
+const std::string kSeparator = "/";
+#endif
+
 // Images written wrong and images whose transparency changed each name
 // their own first; a change the advanced options made is told after a
 // build that passed, and nothing is told without one.
@@ -23,9 +29,9 @@ TEST_F(ScratchFolderTest, TransparencyIsReportedApartFromImagesNotWritten) {
   EXPECT_EQ(
       "The skin could not be built.\n"
       "- 2 of 454 images could not be written (2 damaged; the first is "
-      "Images\\Panes\\Footer.png).\n"
+      "Images" + kSeparator + "Panes" + kSeparator + "Footer.png).\n"
       "- 390 of 454 images changed their transparency (the first is "
-      "Images\\Controls\\CS1EnvA.png).\n"
+      "Images" + kSeparator + "Controls" + kSeparator + "CS1EnvA.png).\n"
       "The image tool was magick at C:\\IM\\magick.exe, ImageMagick 7.0.8-58 Q16 x64.\n",
       stdout_of([&] { print_build_failure(verdict); }));
 

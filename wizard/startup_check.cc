@@ -9,6 +9,7 @@
 #include "assembly/folder_access.h"
 #include "platform/image_tools.h"
 #include "platform/native_path.h"
+#include "platform/paths.h"
 #include "wizard/prompts.h"
 
 namespace {
@@ -18,9 +19,6 @@ namespace fs = std::filesystem;
 const char kNoSkindata[] =
     "There is no skindata folder here: start the program in the folder that holds skindata and "
     "Presets.";
-const char kNoTemplate[] =
-    "skindata\\SkinTemplate is missing or incomplete (it needs Images and "
-    "Scripts\\Template.txt): put back the skindata folder the program came with.";
 // What a user without any ImageMagick is told: how to get the one their
 // system offers.
 #ifdef _WIN32
@@ -33,10 +31,22 @@ const char kNoImageMagick[] =
     "ImageMagick is not installed: install it (on Debian or Ubuntu: sudo apt-get install "
     "imagemagick), then start the program again.";
 #endif
-const char kTempNotFolder[] =
-    "skindata\\temp is not a folder: remove or rename that file, then start the program again.";
-
 std::string message;
+
+// The folders in these messages are written as the system writes them.
+const char* no_template() {
+  message = shown_relative("skindata\\SkinTemplate") +
+            " is missing or incomplete (it needs Images and " +
+            shown_relative("Scripts\\Template.txt") +
+            "): put back the skindata folder the program came with.";
+  return message.c_str();
+}
+
+const char* temp_not_folder() {
+  message = shown_relative("skindata\\temp") +
+            " is not a folder: remove or rename that file, then start the program again.";
+  return message.c_str();
+}
 
 bool exists(const char* path, bool folder) {
   std::error_code error;
@@ -54,7 +64,7 @@ const char* template_problem() {
   if (!exists(".\\skindata", true)) return kNoSkindata;
   if (!exists(".\\skindata\\SkinTemplate\\Images", true) ||
       !exists(".\\skindata\\SkinTemplate\\Scripts\\Template.txt", false)) {
-    return kNoTemplate;
+    return no_template();
   }
   return nullptr;
 }
@@ -96,8 +106,8 @@ const char* temp_problem() {
     if (!fs::create_directory(temp, error)) return unwritable(".\\skindata", "skindata");
     return nullptr;
   }
-  if (!fs::is_directory(temp, error)) return kTempNotFolder;
-  return unwritable(".\\skindata\\temp", "skindata\\temp");
+  if (!fs::is_directory(temp, error)) return temp_not_folder();
+  return unwritable(".\\skindata\\temp", shown_relative("skindata\\temp").c_str());
 }
 
 }  // namespace
