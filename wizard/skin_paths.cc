@@ -26,7 +26,8 @@ struct Deepest {
 
 // The longest path, as the system counts it, of anything below the folder
 // (local form). Each folder's names give its entries' lengths, so a folder
-// too deep to be listed still counts by its own path.
+// too deep to be listed still counts by its own path. Links are not
+// followed: one that leads back up would only add depth.
 size_t deepest_entry_below(const std::string& folder, size_t limit) {
   size_t deepest = 0;
   std::error_code error;
@@ -36,7 +37,7 @@ size_t deepest_entry_below(const std::string& folder, size_t limit) {
     size_t length = counted_path_length(entry);
     deepest = std::max(deepest, length);
     std::error_code ignored;
-    if (length <= limit && it->is_directory(ignored)) {
+    if (length <= limit && !it->is_symlink(ignored) && it->is_directory(ignored)) {
       deepest = std::max(deepest, deepest_entry_below(entry, limit));
     }
   }
