@@ -100,7 +100,8 @@ BuildVerdict check_built_skin(const SkinSettings& settings, const CommandTally& 
   verdict.images = check_skin_images(settings);
   verdict.scripts = check_host_scripts(settings);
   verdict.colours_not_measured = colours_not_measured(settings);
-  verdict.colours = check_measured_colours(settings);
+  // Colours left as they were by commands that failed are told as those.
+  if (image_commands.failed == 0) verdict.colours = check_measured_colours(settings);
   if (!verdict.passed()) verdict.cause = failure_cause();
   if (image_commands.failed > 0 || verdict.images.transparency_changed > 0 ||
       verdict.colours.count > 0) {
