@@ -288,7 +288,7 @@ ImageCheck tally(const SkinSettings& settings, const std::vector<PromisedImage>&
                  const std::vector<ImageState>& images) {
   ImageCheck check;
   check.promised = static_cast<int>(images.size());
-  bool options_may_change = options_may_change_transparency(settings);
+  bool options_may_change = advanced_options_run(settings);
   for (size_t i = 0; i < images.size(); ++i) {
     count_verdict(images[i].verdict, promised[i].path, options_may_change, check);
   }
@@ -310,7 +310,7 @@ std::vector<PromisedImage> promised_images(const SkinSettings& settings) {
   return images;
 }
 
-bool options_may_change_transparency(const SkinSettings& settings) {
+bool advanced_options_run(const SkinSettings& settings) {
   if (settings.global_adjust != 2) return false;
   for (char c : settings.advanced_options) {
     if (c == '\0') return false;

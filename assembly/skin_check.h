@@ -53,8 +53,9 @@ struct ImageCheck {
 };
 
 // Whether the user's advanced options (not blank: a space clears them) run
-// with the global adjustments, and so may change transparency on purpose.
-bool options_may_change_transparency(const SkinSettings& settings);
+// with the global adjustments, and so may change transparency (and colours
+// beyond what the answers say) on purpose.
+bool advanced_options_run(const SkinSettings& settings);
 
 ImageCheck check_skin_images(const SkinSettings& settings);
 

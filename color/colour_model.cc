@@ -145,12 +145,19 @@ SkinLook skin_look_of(const SkinSettings& settings, Rgb template_colour) {
 // Each command reads the 8-bit image and writes it back in 8 bits; within a
 // command the steps follow one another at 16 bits.
 Rgb predicted_colour(const SkinLook& look, Rgb typed) {
+  return globally_adjusted(look, recoloured_colour(look, typed));
+}
+
+Rgb recoloured_colour(const SkinLook& look, Rgb typed) {
   SectionColor section = {typed.red, typed.green, typed.blue, 0.0f, 0.0f};
   compute_section_modulation(section);
   SectionArgs args = section_modulate_args(section);
-  Rgb shown =
-      modulate_hsb(look.template_colour, 100.0, as_printed(args.saturation), as_printed(args.hue));
-  if (!look.adjusted) return shown;
-  Quantums adjusted = modulated(quantums_of(shown), look.brightness, look.saturation, look.hue);
+  return modulate_hsb(look.template_colour, 100.0, as_printed(args.saturation),
+                      as_printed(args.hue));
+}
+
+Rgb globally_adjusted(const SkinLook& look, Rgb colour) {
+  if (!look.adjusted) return colour;
+  Quantums adjusted = modulated(quantums_of(colour), look.brightness, look.saturation, look.hue);
   return eight_bits_of(contrasted(adjusted, look.contrast));
 }

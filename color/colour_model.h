@@ -47,4 +47,10 @@ SkinLook skin_look_of(const SkinSettings& settings, Rgb template_colour);
 // typed as red, green, blue (any amounts, as the questions take them).
 Rgb predicted_colour(const SkinLook& look, Rgb typed);
 
+// Its two steps: the sample after the section command alone, and what the
+// global command makes of an 8-bit colour (the colour itself without global
+// adjustments).
+Rgb recoloured_colour(const SkinLook& look, Rgb typed);
+Rgb globally_adjusted(const SkinLook& look, Rgb colour);
+
 #endif  // SKINBUILDER_COLOR_COLOUR_MODEL_H_

@@ -1,7 +1,8 @@
 // Rewriting a script with a placeholder replaced, over any script text and
-// any value (a measured colour is whatever six characters the listing file
-// held): the result must be the text with every match replaced by the value
-// as it stands, checked against a plain search and replace.
+// any value (the program's values are colour codes and numbers, but the
+// rewriting must not depend on that): the result must be the text with
+// every match replaced by the value as it stands, checked against a plain
+// search and replace.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>

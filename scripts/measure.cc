@@ -50,30 +50,101 @@ void measure_section(const SkinSettings& settings, int section, char* slot) {
   customize_template_script(settings, measured_greys, slot, section);
 }
 
+int hex_value(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// What the tool prints between the brackets: channel values, whole or with
+// a fraction, separated by commas.
+bool is_channel_text(char c) {
+  return is_digit(c) || c == ',' || c == '.' || c == '-';
+}
+
+const char* skip_blanks(const char* at, const char* end) {
+  while (at < end && *at == ' ') ++at;
+  return at;
+}
+
+// Where the code of a histogram line starts: after blanks, a pixel count,
+// ": (", the channel values, ")", blanks and "#". Null for any other line.
+const char* histogram_code(const char* line, const char* end) {
+  const char* at = skip_blanks(line, end);
+  const char* count = at;
+  while (at < end && is_digit(*at)) ++at;
+  if (at == count || end - at < 2 || at[0] != ':' || at[1] != ' ') return nullptr;
+  at = skip_blanks(at + 2, end);
+  if (at == end || *at++ != '(') return nullptr;
+  while (at < end && is_channel_text(*at)) ++at;
+  if (at == end || *at++ != ')') return nullptr;
+  const char* blanks = at;
+  at = skip_blanks(at, end);
+  if (at == blanks || at == end || *at != '#') return nullptr;
+  return at + 1;
+}
+
+// Four hexadecimal digits of a 16-bit channel as the nearest 8-bit value,
+// as ImageMagick's PNG writer brings a 16-bit image to 8 bits: 0x8100
+// (128.498 of 255) gives 0x80, 0x8101 (128.502) 0x81. Its -depth 8 cuts
+// the fraction instead, one step lower at most.
+void put_eight_bits(const char* digits, char* out) {
+  const char kHex[] = "0123456789ABCDEF";
+  unsigned long value = 0;
+  for (int i = 0; i < 4; ++i) value = value * 16 + static_cast<unsigned long>(hex_value(digits[i]));
+  unsigned long eight = (value * 255 + 32767) / 65535;
+  out[0] = kHex[eight / 16];
+  out[1] = kHex[eight % 16];
+}
+
+// A histogram line's code, from its first digit to the line's end: six
+// digits (eight with alpha) as they stand, twelve (sixteen) brought to 8
+// bits; the digits end at a blank or with the line.
+bool read_code(const char* code, const char* end, char* out) {
+  size_t digits = 0;
+  while (code + digits < end && hex_value(code[digits]) >= 0) ++digits;
+  if (code + digits < end && code[digits] != ' ') return false;
+  if (digits == 6 || digits == 8) {
+    std::memcpy(out, code, kColourDigits);
+  } else if (digits == 12 || digits == 16) {
+    for (int channel = 0; channel < 3; ++channel) {
+      put_eight_bits(code + 4 * channel, out + 2 * channel);
+    }
+  } else {
+    return false;
+  }
+  out[kColourDigits] = '\0';
+  return true;
+}
+
 }  // namespace
 
 bool parse_listed_colour(const char* bytes, size_t size, char* out) {
-  // The first line as the line buffer holds it: up to the newline (or a
-  // NUL, where a C string would end) and at most 511 characters.
-  size_t line_length = 0;
-  size_t limit = size < kCommandBufferSize - 1 ? size : kCommandBufferSize - 1;
-  while (line_length < limit && bytes[line_length] != '\n' && bytes[line_length] != '\0')
-    ++line_length;
-  const char* hash = static_cast<const char*>(std::memchr(bytes, '#', line_length));
-  if (hash == nullptr) return false;
-  size_t after = line_length - static_cast<size_t>(hash + 1 - bytes);
-  size_t usable = 0;
-  while (usable < after && hash[1 + usable] != '\r') ++usable;
-  if (usable < static_cast<size_t>(kColourDigits)) return false;
-  std::memcpy(out, hash + 1, kColourDigits);
-  out[kColourDigits] = '\0';
-  return true;
+  size_t window = size < kListingReadLimit ? size : kListingReadLimit;
+  for (size_t start = 0; start < window;) {
+    const void* newline = std::memchr(bytes + start, '\n', window - start);
+    // Without a newline the line counts only if it is the last of the file.
+    if (newline == nullptr && size > kListingReadLimit) return false;
+    size_t end = newline != nullptr ? static_cast<size_t>(static_cast<const char*>(newline) - bytes)
+                                    : window;
+    size_t line_end = end > start && bytes[end - 1] == '\r' ? end - 1 : end;
+    const char* code = histogram_code(bytes + start, bytes + line_end);
+    if (code != nullptr) return read_code(code, bytes + line_end, out);
+    start = end + 1;
+  }
+  return false;
 }
 
 bool read_listed_colour(const char* listing_file, char* out) {
   std::FILE* in = std::fopen(native_path(listing_file).c_str(), "rb");
   if (in == nullptr) return false;
-  char start[kCommandBufferSize];
+  // One byte more than is parsed tells whether the file goes on.
+  char start[kListingReadLimit + 1];
   size_t size = std::fread(start, 1, sizeof start, in);
   std::fclose(in);
   return parse_listed_colour(start, size, out);

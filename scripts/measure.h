@@ -4,14 +4,19 @@
 // The image passes move the colours away from the ones asked for, so the
 // scripts are given the colours of small sample images in Images\Other of
 // the skin, read by the image tool: its verbose report is filtered to the
-// lines holding "#" into a listing file in skindata\temp, and the six
-// characters after the first "#" of that file's first line are the colour,
-// taken as they stand (an upper-case digit stays upper case, an eight-digit
-// colour with alpha gives its first six).
+// lines holding "#" into a listing file in skindata\temp, and the colour is
+// the one of the first histogram line there, the line the tool prints as
+// "    36: (88,152,236) #5898EC srgb(88,152,236)". Any other line holding
+// "#" (a warning, say) is passed over. Its code must be well formed: six
+// hexadecimal digits, taken as they stand (an upper-case digit stays upper
+// case), or twelve, which a 16-bit image gives, each channel then brought
+// to the nearest of 8 bits (a seventh and eighth, or a thirteenth to
+// sixteenth digit, are the alpha, and left out).
 //
-// A listing file that is missing, empty, or has no "#" followed by six
-// characters on its first line gives a one-line warning; a section then
-// takes the colour that was asked for and a grey its fixed value.
+// A listing file that is missing, or whose first histogram line holds no
+// well-formed code, gives a one-line warning; a section then takes the
+// colour that was asked for and a grey its fixed value. Either way only a
+// colour code ever reaches a script.
 #ifndef SKINBUILDER_SCRIPTS_MEASURE_H_
 #define SKINBUILDER_SCRIPTS_MEASURE_H_
 
@@ -60,12 +65,17 @@ inline constexpr SampleRow kSamples[] = {
 };
 inline constexpr int kFirstSectionSample = 3;  // kSamples[kFirstSectionSample + n - 1] is CS<n>
 
-// The colour of a listing file's bytes: the six characters after the first
-// "#" of the first line, where the first line is what comes before the
-// first newline or NUL, and only its first 511 characters count (a longer
-// line is cut there, as a 512-byte line buffer reads it). False when there
-// is no "#" in that part, or fewer than six characters follow it on the
-// line. out receives six characters and the terminator.
+// The most of a listing file that is read: the histogram comes first in
+// the tool's report, so its first line lies in the first few lines.
+inline constexpr size_t kListingReadLimit = 4096;
+
+// The colour of a listing file's bytes: the code of the first histogram
+// line among the first kListingReadLimit bytes (a line cut there does not
+// count; a last line without a newline does), as six hexadecimal
+// characters and the terminator in out. False when there is no histogram
+// line there, or the first one's code is not six, eight, twelve or sixteen
+// hexadecimal digits followed by a blank or the line's end. Lines may end
+// in "\r\n".
 bool parse_listed_colour(const char* bytes, size_t size, char* out);
 
 // Reads a listing file, in the interpreter's path form, and parses it.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -33,25 +34,92 @@ std::string measured_from(const char* listing) {
   return out;
 }
 
-TEST(MeasureTest, TakesSixCharactersAfterTheFirstHashOfTheFirstLine) {
+TEST(MeasureTest, TakesTheColourOfTheFirstHistogramLine) {
   ScratchFolder folder;
   CommandRecorder recorder;
   std::string colour;
-  EXPECT_EQ(
-      stdout_of([&] { colour = measured_from("  0: (1,2) #A1b2C3ff srgba #000\n#999999\n"); }),
-      "Measuring actual color CS1.......Done.\n");
+  EXPECT_EQ(stdout_of([&] {
+              colour = measured_from(
+                  "    36: (161,178,195) #A1b2C3 srgb(161,178,195)\n"
+                  "    0: (0,0,0) #000000 black\n");
+            }),
+            "Measuring actual color CS1.......Done.\n");
   EXPECT_EQ(colour, "A1b2C3");
   EXPECT_EQ(recorded_commands(), std::vector<std::string>{identify_line("CS1")});
-  EXPECT_EQ(measured_from("#123456"), "123456");
-  EXPECT_EQ(measured_from("no colour here\n#999999\n"), "f0f0f0");
-  EXPECT_EQ(measured_from(""), "f0f0f0");
-  EXPECT_EQ(measured_from("#12345\n678\n"), "f0f0f0");
   EXPECT_EQ(stdout_of([&] { colour = measured_from(nullptr); }),
             "Measuring actual color CS1.......Done.\n"
             "Warning: no colour found in " + kListing + " for CS1Sample.png; using f0f0f0.\n");
   EXPECT_EQ(colour, "f0f0f0");
 }
 
+std::string parsed(const std::string& listing) {
+  char out[kColourTextSize + 1];
+  std::memset(out, 'X', sizeof out);
+  bool found = parse_listed_colour(listing.data(), listing.size(), out);
+  EXPECT_EQ('X', out[kColourTextSize]) << listing;
+  return found ? out : "none";
+}
+
+std::string histogram_line(const std::string& code) {
+  return "        36: (88,152,236) #" + code + " srgb(88,152,236)\n";
+}
+
+// Six digits as they stand, eight with alpha; twelve (sixteen) from a
+// 16-bit image, each channel to the nearest 8-bit value as ImageMagick
+// writes it (0x8100 is 128.49 of 255, 0x8101 128.50).
+TEST(MeasureTest, ReadsSixAndTwelveDigitCodes) {
+  EXPECT_EQ("5898ec", parsed(histogram_line("5898ec")));
+  EXPECT_EQ("5999EE", parsed("    36: (89,153,238,255) #5999EEFF srgba(89,153,238,1)\n"));
+  EXPECT_EQ("5898EC", parsed("  1: (88,152,236) #5898EC"));  // no newline at the end
+  EXPECT_EQ("5898EC", parsed("  1: (88,152,236) #5898EC\r\n"));
+  EXPECT_EQ("EE2F2F", parsed("    36: (61166,12079,12079) #EEEE2F2F2F2F srgb(238,47,47)\n"));
+  EXPECT_EQ("808100", parsed(histogram_line("810081010000")));
+  EXPECT_EQ("000100", parsed(histogram_line("008000810000")));
+  EXPECT_EQ("FFFF00", parsed(histogram_line("FF80fffe007F")));
+  EXPECT_EQ("FF00FF", parsed(histogram_line("FFFF0000FFFF8000")));  // and alpha
+  EXPECT_EQ("58EE00", parsed("  7: (88.25,238,-0.5) #58EE00 srgb(88,238,0)\n"));
+}
+
+// Lines holding '#' that are not histogram lines are passed over, however
+// they look; the first histogram line decides, and a code there that is
+// not hexadecimal, or of another length, measures nothing.
+TEST(MeasureTest, TakesNothingButAWellFormedHistogramCode) {
+  EXPECT_EQ("5898EC",
+            parsed("identify: warning: frame #1 in memory ignored\n" + histogram_line("5898EC")));
+  EXPECT_EQ("5898EC", parsed("#123456\n  # 36: (1,2,3) #654321\n36 (1,2,3) #654321\n"
+                             "36: 1,2,3 #654321\n36: (1,2,3)#654321\n36: (1,2,3) 654321\n" +
+                             histogram_line("5898EC")));
+  EXPECT_EQ("none", parsed("identify: warning: frame #1 in memory ignored\n"));
+  EXPECT_EQ("none", parsed("#5898EC\n"));
+  EXPECT_EQ("none", parsed(""));
+  for (const char* code : {"GGHHII", "5898EG", "5898E", "5898ECF", "5898ECFFF", "5898EC5898E",
+                           "58589898ECEC0", "58589898ECECFFFFF", "", "5898EC,", "5898EC\t"}) {
+    EXPECT_EQ("none", parsed(histogram_line(code) + histogram_line("5898EC"))) << code;
+  }
+  EXPECT_EQ("none", parsed(std::string("  1: (88,152,236) #5898EC\0", 26)));
+  EXPECT_EQ("none", parsed("  1: (88,152,236) #5898\rEC\n"));
+}
+
+// Only the start of a listing is read, the same from a file as from bytes:
+// a histogram line past kListingReadLimit, or cut by it, is not seen.
+TEST(MeasureTest, ReadsOnlyTheStartOfAListing) {
+  ScratchFolder folder;
+  std::string warnings;
+  while (warnings.size() < kListingReadLimit - 60) warnings += "warning: #1 in memory\n";
+  std::string reachable = warnings + "1: (1,2,3) #5898EC\n";
+  std::string beyond = warnings + std::string(80, '#') + "\n" + histogram_line("5898EC");
+  // The window ends after "#585898", six digits of a 16-bit code.
+  std::string cut = warnings + std::string(kListingReadLimit - warnings.size() - 23, ' ') +
+                    "1: (88,152,236) #58589898ECEC srgb(88,152,236)\n";
+  for (auto [listing, expected] :
+       {std::pair{reachable, "5898EC"}, std::pair{beyond, "none"}, std::pair{cut, "none"}}) {
+    EXPECT_EQ(expected, parsed(listing));
+    write_file(".\\skindata\\temp\\CS1info.txt", listing);
+    char out[kColourTextSize] = {};
+    EXPECT_EQ(expected, read_listed_colour(".\\skindata\\temp\\CS1info.txt", out) ? std::string(out)
+                                                                                  : "none");
+  }
+}
 SkinSettings settings_for(int32_t design, int32_t global_adjust) {
   SkinSettings settings = design_settings(design);
   settings.global_adjust = global_adjust;
@@ -66,7 +134,7 @@ TEST(MeasureTest, MulticolourRunWithGlobalAdjustmentsMeasuresGreysToo) {
   std::string expected_output;
   for (int i = 0; i < 7; ++i) {
     write_file(std::string(".\\skindata\\temp\\") + kTags[i] + "info.txt",
-               std::string("  0: #") + colours[i] + "\n");
+               std::string("  0: (1,2,3) #") + colours[i] + "\n");
     expected_output += std::string(kSamples[i].message) + "Done.\n";
     if (i >= 3) expected_output += "Customizing template skin script.............Done.\n";
   }

@@ -101,8 +101,11 @@ BuildVerdict check_built_skin(const SkinSettings& settings, const CommandTally& 
   verdict.images = check_skin_images(settings);
   verdict.scripts = check_host_scripts(settings);
   verdict.colours_not_measured = colours_not_measured(settings);
+  // Colours left as they were by commands that failed are told as those.
+  if (image_commands.failed == 0) verdict.colours = check_measured_colours(settings);
   if (!verdict.passed()) verdict.cause = failure_cause();
-  if (image_commands.failed > 0 || verdict.images.transparency_changed > 0) {
+  if (image_commands.failed > 0 || verdict.images.transparency_changed > 0 ||
+      verdict.colours.count > 0) {
     verdict.image_tool = find_image_tool(ImageToolKind::kMogrify).description();
   }
   return verdict;
@@ -121,6 +124,7 @@ void print_build_failure(const BuildVerdict& verdict) {
     std::printf("- %s could not be measured.\n",
                 plural(verdict.colours_not_measured, "colour", "colours").c_str());
   }
+  print_colour_mismatches(verdict.colours);
   if (!verdict.image_tool.empty()) {
     std::printf("The image tool was %s.\n", verdict.image_tool.c_str());
   }

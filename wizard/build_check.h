@@ -5,7 +5,8 @@
 // unless the user's advanced options changed that; every recolouring
 // and adjustment command succeeded; both host scripts are complete
 // (scripts/script_check.h); every colour the scripts needed was measured
-// from the skin, not stood in for. A skin that fails any of these is not
+// from the skin, not stood in for, and the section colours are those the
+// answers make (scripts/colour_check.h). A skin that fails any of these is not
 // ready: the program says what failed, in a few grouped lines that name
 // the real cause when there is one (a full disk, no write access), and
 // puts the previous skin back.
@@ -16,6 +17,7 @@
 
 #include "assembly/commands.h"
 #include "assembly/skin_check.h"
+#include "scripts/colour_check.h"
 #include "scripts/script_check.h"
 #include "settings/skin_settings.h"
 
@@ -24,11 +26,12 @@ struct BuildVerdict {
   ImageCheck images;
   ScriptCheck scripts;
   int colours_not_measured = 0;
+  ColourCheck colours;          // measured section colours off their prediction
   const char* cause = nullptr;  // what made it fail, when that could be told
   std::string image_tool;       // the mogrify that ran, when the images point at it
   bool passed() const {
     return image_commands.failed == 0 && images.failed() == 0 && scripts.complete() &&
-           colours_not_measured == 0;
+           colours_not_measured == 0 && colours.count == 0;
   }
 };
 

@@ -13,12 +13,26 @@
 //   anything else prints its arguments, one per line.
 // Asked for -version, each prints "Version: ImageMagick " and the value of
 // STAND_IN_VERSION when that is set, and nothing else.
+//
+// With STAND_IN_FAULT set, mogrify and identify are instead faulty versions
+// of the real tool, which they find beside them under their own path with
+// "-real" after it and hand every run over to (POSIX only), -version too:
+//   mogrify   transparent  the images come out fully transparent
+//             opaque       their transparency is removed
+//             grey         their colour is taken out
+//             unchanged    nothing is handed over: the images stay as they are
+//   identify  warn-hash    a warning holding '#' comes before the report
+//             bad-code     the report's only colour is #GGHHII
+// A fault of the other tool hands the run over unchanged.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace {
@@ -59,6 +73,48 @@ int act_as_identify(int argc, char** argv) {
   return 0;
 }
 
+// Runs the real tool in this process's place, with the options put in
+// before the last argument (mogrify's files).
+int hand_over(int argc, char** argv, const std::vector<std::string>& options) {
+#ifdef _WIN32
+  (void)argc;
+  (void)options;
+  std::fprintf(stderr, "%s: a faulty tool hands over to the real one on POSIX only\n", argv[0]);
+  return 1;
+#else
+  std::vector<std::string> words = {std::string(argv[0]) + "-real"};
+  words.insert(words.end(), argv + 1, argv + argc);
+  words.insert(words.end() - (argc > 1 ? 1 : 0), options.begin(), options.end());
+  std::vector<char*> arguments;
+  for (std::string& word : words) arguments.push_back(word.data());
+  arguments.push_back(nullptr);
+  std::fflush(stdout);
+  execv(arguments[0], arguments.data());
+  std::perror(arguments[0]);
+  return 127;
+#endif
+}
+
+int act_with_fault(const std::string& name, const std::string& fault, int argc, char** argv) {
+  bool version = argc == 2 && std::string(argv[1]) == "-version";
+  if (version) return hand_over(argc, argv, {});
+  if (name == "mogrify" && fault == "transparent") {
+    return hand_over(argc, argv, {"-channel", "A", "-evaluate", "set", "0", "+channel"});
+  }
+  if (name == "mogrify" && fault == "opaque") return hand_over(argc, argv, {"-alpha", "off"});
+  if (name == "mogrify" && fault == "grey") return hand_over(argc, argv, {"-colorspace", "Gray"});
+  if (name == "mogrify" && fault == "unchanged") return 0;
+  if (name == "identify" && fault == "warn-hash") {
+    std::printf("identify: warning: frame #1 in memory ignored\n");
+  }
+  if (name == "identify" && fault == "bad-code") {
+    std::printf("Image: %s\n  Colors: 1\n      100: (88,152,236) #GGHHII srgb(88,152,236)\n",
+                argv[argc - 1]);
+    return 0;
+  }
+  return hand_over(argc, argv, {});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +124,10 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stderr), _O_BINARY);
 #endif
   std::string name = base_name(argv[0]);
+  const char* fault = std::getenv("STAND_IN_FAULT");
+  if (fault != nullptr && (name == "mogrify" || name == "identify")) {
+    return act_with_fault(name, fault, argc, argv);
+  }
   if (argc == 2 && std::string(argv[1]) == "-version") {
     if (const char* version = std::getenv("STAND_IN_VERSION")) {
       std::printf("Version: ImageMagick %s\n", version);
