@@ -103,12 +103,11 @@ bool discard_kept(const std::string& skin_name, std::error_code& failure) {
   std::string kept = kept_path(skin_name);
   if (!there(kept)) return true;
   std::string trash = local(kDiscardedFolder);
-  remove_tree(trash, failure);
-  if (!failure && make_folders(trash) &&
-      rename_path(kept, join_path(trash, name_of(kept)), failure) == RenameResult::kRenamed) {
-    return remove_tree(trash, failure);
-  }
-  return remove_tree(kept, failure);
+  std::error_code ignored;
+  remove_tree(trash, ignored);
+  bool in_trash = make_folders(trash) &&
+                  rename_path(kept, join_path(trash, skin_name), ignored) == RenameResult::kRenamed;
+  return remove_tree(in_trash ? trash : kept, failure) && remove_tree(trash, failure);
 }
 
 Finished finished(Ending ending, const std::error_code& failure = std::error_code()) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "assembly/build_state.h"
+#include "platform/file_system.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -78,11 +79,11 @@ TEST_F(PreviousSkinTest, WhatIsNotASkinIsNeverTouched) {
   write_file("skindata/temp/build-state.txt", "skinbuilder build state 0\n");
   EXPECT_EQ("", stdout_of([] { finish_build_cut_short(); }));
   said = stdout_of([] { EXPECT_FALSE(begin_skin_build("Old Skin")); });
-  EXPECT_EQ(
-      "\nskindata/temp/previous/Old Skin holds a skin that an earlier build kept aside and never "
-      "put back, and Old Skin here may be what that build made: keep the one you want as Old "
-      "Skin, move the other elsewhere, then build again.\n",
-      said);
+  EXPECT_EQ("\n" + shown_path("skindata/temp/previous/Old Skin") +
+                " holds a skin that an earlier build kept aside and never put back, and Old Skin "
+                "here may be what that build made: keep the one you want as Old Skin, move the "
+                "other elsewhere, then build again.\n",
+            said);
   EXPECT_EQ("old script", read_file("Old Skin/Scripts/Zebra2.txt"));
   EXPECT_EQ("kept", read_file("skindata/temp/previous/Old Skin/Images/kept.png"));
 }

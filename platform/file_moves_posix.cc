@@ -25,8 +25,8 @@ bool write_all(int fd, const std::string& bytes) {
   return true;
 }
 
-// The new name must reach the disk too, or a power loss may forget the
-// rename though the bytes are there: the folder that holds it is flushed.
+// A new name reaches the disk only with its folder: without this, a power
+// loss may forget a rename that the program has built on.
 void flush_folder(const std::string& folder) {
   int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -46,7 +46,11 @@ RenameResult rename_path(const std::string& from, const std::string& to,
     failure = std::make_error_code(std::errc::file_exists);
     return RenameResult::kFailed;
   }
-  if (rename(from.c_str(), to.c_str()) == 0) return RenameResult::kRenamed;
+  if (rename(from.c_str(), to.c_str()) == 0) {
+    flush_folder(folder_of(from));
+    flush_folder(folder_of(to));
+    return RenameResult::kRenamed;
+  }
   failure = last_error();
   return errno == EXDEV ? RenameResult::kOtherFileSystem : RenameResult::kFailed;
 }
