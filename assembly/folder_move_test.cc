@@ -66,20 +66,4 @@ TEST_F(FolderMoveTest, AcrossFileSystemsCopiesThenRemovesOnlyWhenTheCopyIsAgreed
   EXPECT_EQ("years of work", read_file("Outside/thesis.txt"));
 }
 
-TEST_F(FolderMoveTest, OnOneFileSystemRenamesAndNeverMergesIntoAFolder) {
-  auto original = tree_content("Skin");
-  auto never = [](std::error_code&) {
-    ADD_FAILURE() << "a rename needs no copy";
-    return true;
-  };
-  std::error_code failure;
-  EXPECT_FALSE(move_folder("Skin", "Outside", never, failure));
-  EXPECT_TRUE(failure);
-  EXPECT_TRUE(original == tree_content("Skin"));
-  fs::create_directory("Empty");
-  EXPECT_FALSE(move_folder("Skin", "Empty", never, failure));
-  EXPECT_TRUE(move_folder("Skin", "Moved", never, failure));
-  EXPECT_TRUE(original == tree_content("Moved"));
-}
-
 }  // namespace
