@@ -419,7 +419,10 @@ bool begin_skin_build(const char* skin_name) {
   build.typed_name = skin_name;
   build.state = BuildState{BuildStage::kBuilding, false,
                            existing == ExistingFolder::kSkin ? real_name(skin_name) : skin_name};
-  if (existing == ExistingFolder::kLink || existing == ExistingFolder::kOther) {
+  // What an older version left aside is named first: the folder in the
+  // way may be what it was building.
+  if ((existing == ExistingFolder::kLink || existing == ExistingFolder::kOther) &&
+      !kept_skin_unaccounted(skin_name)) {
     say_in_the_way(existing, skin_name);
   }
   // Watched from here on: an interruption is acted on only at the next

@@ -86,6 +86,11 @@ TEST_F(PreviousSkinTest, WhatIsNotASkinIsNeverTouched) {
             said);
   EXPECT_EQ("old script", read_file("Old Skin/Scripts/Zebra2.txt"));
   EXPECT_EQ("kept", read_file("skindata/temp/previous/Old Skin/Images/kept.png"));
+  // The folder in the way may be what that build was making.
+  write_file("skindata/temp/previous/Notes/Images/kept.png", "kept");
+  said = stdout_of([] { EXPECT_FALSE(begin_skin_build("Notes")); });
+  EXPECT_EQ(0u, said.find("\n" + shown_path("skindata/temp/previous/Notes") + " holds a skin"))
+      << said;
 }
 
 // What a build killed at each of its steps leaves, and what the next run
