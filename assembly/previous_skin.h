@@ -8,10 +8,23 @@
 // new skin has passed its check (keep_new_skin). When the build fails
 // (restore_previous_skin) or is interrupted (platform/interruption.h), the
 // half-made folder is removed and the previous one moved back, with one
-// line said, so that the user ends with what they had.
+// line said, so that the user ends with what they had. The moves are
+// renames; where skindata\temp lies on another file system than the skin,
+// the folder is copied, the copy checked, and only then the original
+// removed (assembly/folder_move.h).
+//
+// A crash (the program killed, the power lost) cannot be caught, so each
+// step is recorded before it is taken (assembly/build_state.h), and the
+// next run finishes what the last one left: a previous skin kept aside by
+// a build that did not end is put back over the half-made folder, a first
+// build's half-made folder is removed, each said in one line; a discard
+// that was cut short after a good build is finished without a word. Only
+// a kept skin that no state accounts for (left by an older version) is
+// left for the user, with a message naming both folders.
 //
 // A folder of the skin's name that is not a skin (it lacks a skin's Images
-// and Scripts folders), or a file of that name, is never touched.
+// and Scripts folders), a file of that name, or a link of that name (a
+// symbolic link, a junction), is never touched, nor what a link points to.
 //
 // From begin to the end of the build, the working folder's build lock is
 // held (skindata\temp\build.lock): a second program that wants to build in
@@ -24,19 +37,27 @@
 enum class ExistingFolder {
   kNone,   // nothing of that name
   kSkin,   // a folder with a skin's Images and Scripts folders
+  kLink,   // a link, wherever it points
   kOther,  // any other folder, or a file
 };
 
 ExistingFolder existing_folder(const char* skin_name);
 
 // nullptr when the name can be built under, else the one-line reason: a
-// folder or file of that name is there and is not a skin.
+// folder, file or link of that name is there and is not a skin.
 const char* name_taken_by_other_folder(const char* skin_name);
+
+// Finishes what a build that did not end left, when no other build holds
+// the lock, and says in a line what was put back or removed. For the start
+// of the run, before a name is asked: a half-made folder must not be taken
+// for a folder in the way.
+void finish_build_cut_short();
 
 // Takes the build lock (waiting for another build, if any) and moves an
 // existing skin of that name aside. False when the build must not start,
-// after one line saying why; nothing has been touched then. From now on an
-// interruption puts everything back and ends the program.
+// after one line saying why; nothing has been touched then. A build left
+// over by a crash is finished first. From now on an interruption puts
+// everything back and ends the program.
 bool begin_skin_build(const char* skin_name);
 
 // The new skin passed its check: the previous one is removed.
@@ -49,6 +70,8 @@ void restore_previous_skin();
 // Where a previous skin is kept during a build, in the command
 // interpreter's form.
 inline constexpr char kPreviousSkinFolder[] = ".\\skindata\\temp\\previous";
+// Where a kept copy goes to be removed: whatever is there is only to go.
+inline constexpr char kDiscardedFolder[] = ".\\skindata\\temp\\discarded";
 inline constexpr char kBuildLockFile[] = ".\\skindata\\temp\\build.lock";
 inline constexpr char kToolMessagesFile[] = ".\\skindata\\temp\\tool-messages.txt";
 

@@ -18,41 +18,6 @@ namespace {
 
 const char kFinish[] = "\n\nPress ENTER to finish.\n";
 
-// Puts a shell script in front of one of the workspace's image tools; the
-// script finds the real launcher as "$real".
-void wrap_tool(const std::string& workspace, const char* tool, const std::string& body) {
-  std::string path = workspace + "/skindata/" + tool;
-  fs::rename(path, path + "-real");
-  std::ofstream(path) << "#!/bin/sh\nreal=\"$(dirname \"$0\")/" << tool << "-real\"\n" << body;
-  fs::permissions(path, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec,
-                  fs::perm_options::add);
-}
-
-// The first image command of the build (not the start-up check's -version)
-// drops a marker in skindata/temp and then sleeps that long.
-void slow_first_image_command(const std::string& workspace, int seconds) {
-  wrap_tool(workspace, "mogrify",
-            "if [ \"$1\" != -version ] && [ ! -e \"$real.slowed\" ]; then\n"
-            "  touch \"$real.slowed\" \"$(dirname \"$0\")/temp/marker\"\n"
-            "  sleep " +
-                std::to_string(seconds) +
-                "\n"
-                "fi\n"
-                "exec \"$real\" \"$@\"\n");
-}
-
-// A shell script's standard output, run in folder with the binary as $BIN.
-std::string run_script(const std::string& folder, const std::string& script) {
-  std::string path = folder + "/../script-" + fs::path(folder).filename().string() + ".sh";
-  std::ofstream(path) << "set -u\ncd '" << folder << "'\nBIN='" << SKINBUILDER_BIN << "'\n"
-                      << "wait_for() { for i in $(seq 600); do [ -e \"$1\" ] && return; "
-                         "sleep 0.05; done; }\n"
-                      << script;
-  std::string output = command_output("bash '" + path + "'");
-  fs::remove(path);
-  return output;
-}
-
 using StartUpCheck = EndToEndTest;
 
 TEST_F(StartUpCheck, AMissingPieceIsToldBeforeAnyQuestionAndNothingIsCreated) {
@@ -188,30 +153,6 @@ TEST_F(FailedBuild, ChangedTransparencyIsReportedAndThePreviousSkinKept) {
   EXPECT_TRUE(previous == tree_content(skin));
   EXPECT_FALSE(fs::exists(workspace.path() + "/skindata/temp/previous"));
 }
-
-// A small file system of its own, filled up by the second build.
-class SmallDisk {
- public:
-  SmallDisk() : folder_(false) {
-    mounted_ = command_output("mount -t tmpfs -o size=24m tmpfs '" + folder_.path() +
-                              "' 2>&1 && echo mounted") == "mounted\n";
-  }
-  ~SmallDisk() {
-    if (mounted_) command_output("umount '" + folder_.path() + "'");
-  }
-  bool mounted() const { return mounted_; }
-  const std::string& path() const { return folder_.path(); }
-  // Leaves only `room` bytes free.
-  void shrink_to_leave(std::uintmax_t room) {
-    fs::space_info space = fs::space(path());
-    std::uintmax_t size_kb = (space.capacity - space.available + room) / 1024;
-    command_output("mount -o remount,size=" + std::to_string(size_kb) + "k '" + path() + "'");
-  }
-
- private:
-  ScratchFolder folder_;
-  bool mounted_ = false;
-};
 
 TEST_F(FailedBuild, AFullDiskIsNamedAndThePreviousSkinIsKept) {
   SmallDisk disk;

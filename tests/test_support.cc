@@ -1,5 +1,7 @@
 #include "tests/test_support.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -143,7 +145,8 @@ std::vector<std::string> names_in(const std::string& folder) {
 std::map<std::string, std::string> tree_content(const std::string& folder) {
   std::map<std::string, std::string> content;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    std::string relative = fs::relative(entry.path(), folder).generic_string();
+    // Lexically: a link inside is an entry of its own, not where it leads.
+    std::string relative = entry.path().lexically_relative(folder).generic_string();
     content[relative] = entry.is_regular_file() ? read_file(entry.path().string()) : "<folder>";
   }
   return content;
@@ -275,4 +278,67 @@ WizardRun run_wizard_in(const std::string& folder, const std::string& input, int
                         ErrorOutput errors) {
   ChildRun child = run_child(SKINBUILDER_BIN, folder, input, limit_seconds, errors);
   return WizardRun{child.exit_code, child.output, child.errors};
+}
+
+void wrap_tool(const std::string& workspace, const char* tool, const std::string& body) {
+  std::string path = workspace + "/skindata/" + tool;
+  fs::rename(path, path + "-real");
+  std::ofstream(path) << "#!/bin/sh\nreal=\"$(dirname \"$0\")/" << tool << "-real\"\n" << body;
+  fs::permissions(path, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec,
+                  fs::perm_options::add);
+}
+
+void slow_first_image_command(const std::string& workspace, int seconds) {
+  wrap_tool(workspace, "mogrify",
+            "if [ \"$1\" != -version ] && [ ! -e \"$real.slowed\" ]; then\n"
+            "  touch \"$real.slowed\" \"$(dirname \"$0\")/temp/marker\"\n"
+            "  sleep " +
+                std::to_string(seconds) +
+                "\n"
+                "fi\n"
+                "exec \"$real\" \"$@\"\n");
+}
+
+std::string run_script(const std::string& folder, const std::string& script) {
+  std::string path = folder + "/../script-" + fs::path(folder).filename().string() + ".sh";
+  std::ofstream(path) << "set -u\ncd '" << folder << "'\nBIN='" << SKINBUILDER_BIN << "'\n"
+                      << "wait_for() { for i in $(seq 600); do [ -e \"$1\" ] && return; "
+                         "sleep 0.05; done; }\n"
+                      << script;
+  std::string output = command_output("bash '" + path + "'");
+  fs::remove(path);
+  return output;
+}
+
+SmallDisk::SmallDisk() : folder_(false) {
+  mounted_ = command_output("mount -t tmpfs -o size=24m tmpfs '" + folder_.path() +
+                            "' 2>&1 && echo mounted") == "mounted\n";
+}
+
+SmallDisk::~SmallDisk() {
+  if (mounted_) command_output("umount '" + folder_.path() + "'");
+}
+
+void SmallDisk::shrink_to_leave(std::uintmax_t room) {
+  fs::space_info space = fs::space(path());
+  std::uintmax_t size_kb = (space.capacity - space.available + room) / 1024;
+  command_output("mount -o remount,size=" + std::to_string(size_kb) + "k '" + path() + "'");
+}
+
+OtherFileSystemFolder::OtherFileSystemFolder() {
+  ScratchFolder here(false);
+  std::string there = "/dev/shm/" + fs::path(here.path()).filename().string();
+  struct stat one, two;
+  std::error_code failure;
+  if (stat(here.path().c_str(), &one) != 0 || !fs::create_directory(there, failure)) return;
+  path_ = there;
+  if (stat(there.c_str(), &two) != 0 || one.st_dev == two.st_dev) {
+    fs::remove(there, failure);
+    path_.clear();
+  }
+}
+
+OtherFileSystemFolder::~OtherFileSystemFolder() {
+  std::error_code ignored;
+  if (!path_.empty()) fs::remove_all(path_, ignored);
 }

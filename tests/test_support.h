@@ -194,4 +194,45 @@ struct WizardRun {
 WizardRun run_wizard_in(const std::string& folder, const std::string& input,
                         int limit_seconds = 300, ErrorOutput errors = ErrorOutput::kInterleaved);
 
+// Puts a shell script in front of one of the workspace's image tools; the
+// script finds the real launcher as "$real". POSIX.
+void wrap_tool(const std::string& workspace, const char* tool, const std::string& body);
+
+// The first image command of the build (not the start-up check's -version)
+// drops a marker in skindata/temp and then sleeps that long.
+void slow_first_image_command(const std::string& workspace, int seconds);
+
+// A shell script's standard output, run in folder with the binary as $BIN
+// and wait_for FILE, which waits up to 30 seconds for the file to appear.
+std::string run_script(const std::string& folder, const std::string& script);
+
+// A small file system of its own (a tmpfs of 24 MB, when this process may
+// mount one: it needs root), removed when this goes.
+class SmallDisk {
+ public:
+  SmallDisk();
+  ~SmallDisk();
+  bool mounted() const { return mounted_; }
+  const std::string& path() const { return folder_.path(); }
+  // Leaves only `room` bytes free.
+  void shrink_to_leave(std::uintmax_t room);
+
+ private:
+  ScratchFolder folder_;
+  bool mounted_ = false;
+};
+
+// A fresh folder on another file system than the scratch folders (in
+// /dev/shm, a tmpfs on most Linux systems), removed with everything in it
+// when this goes; path() is empty when there is none.
+class OtherFileSystemFolder {
+ public:
+  OtherFileSystemFolder();
+  ~OtherFileSystemFolder();
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
 #endif  // SKINBUILDER_TESTS_TEST_SUPPORT_H_

@@ -146,6 +146,7 @@ int run_wizard() {
   list_presets(catalog);
   greet();
   print_presets_left_out(catalog);
+  finish_build_cut_short();
   choose_design();
   bool started = is_standard(settings) ? prepare_standard_skin() : prepare_custom_skin();
   bool built = started && finish_build(build_skin());

@@ -1,0 +1,41 @@
+// Renames, links and whole-file writes: the file operations whose meaning
+// the two systems report differently, for the code that keeps a user's
+// folders safe across a crash (assembly/previous_skin.h).
+//
+// Paths are in the local form (platform/native_path.h).
+#ifndef SKINBUILDER_PLATFORM_FILE_MOVES_H_
+#define SKINBUILDER_PLATFORM_FILE_MOVES_H_
+
+#include <string>
+#include <system_error>
+
+enum class RenameResult {
+  kRenamed,
+  // The two paths lie on different file systems (EXDEV on POSIX,
+  // ERROR_NOT_SAME_DEVICE on Windows): nothing was changed, and only a copy
+  // followed by a removal can move it.
+  kOtherFileSystem,
+  kFailed,  // anything else; `failure` says what
+};
+
+// Renames a file or folder in one step: a crash leaves it under one name or
+// the other. A file replaces a file at `to`; a folder goes only where
+// nothing is.
+RenameResult rename_path(const std::string& from, const std::string& to,
+                         std::error_code& failure);
+
+// Whether the path itself is a link to somewhere else: a symbolic link, or
+// on Windows also a junction. (Other reparse points, such as a cloud
+// drive's placeholders, are the user's real folders and files.) `target`
+// is where it points as the system writes it, or empty when that cannot be
+// told.
+bool is_link(const std::string& path, std::string& target);
+
+// Writes the bytes to a file beside `path`, flushes them to the disk and
+// renames that file over `path`: after a crash, path holds either its old
+// content or all of the new one. False, with `failure`, when it could not;
+// path is then unchanged.
+bool write_file_whole(const std::string& path, const std::string& bytes,
+                      std::error_code& failure);
+
+#endif  // SKINBUILDER_PLATFORM_FILE_MOVES_H_

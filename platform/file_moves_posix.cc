@@ -1,0 +1,95 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "platform/file_moves.h"
+#include "platform/paths.h"
+
+namespace {
+
+std::error_code last_error() {
+  return std::error_code(errno, std::generic_category());
+}
+
+bool write_all(int fd, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    done += static_cast<size_t>(written);
+  }
+  return true;
+}
+
+// A new name reaches the disk only with its folder: without this, a power
+// loss may forget a rename that the program has built on.
+void flush_folder(const std::string& folder) {
+  int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+}  // namespace
+
+RenameResult rename_path(const std::string& from, const std::string& to,
+                         std::error_code& failure) {
+  failure.clear();
+  struct stat target;
+  // rename() puts a folder over an empty folder; a folder goes only where
+  // nothing is.
+  if (lstat(to.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) {
+    failure = std::make_error_code(std::errc::file_exists);
+    return RenameResult::kFailed;
+  }
+  if (rename(from.c_str(), to.c_str()) == 0) {
+    flush_folder(folder_of(from));
+    flush_folder(folder_of(to));
+    return RenameResult::kRenamed;
+  }
+  failure = last_error();
+  return errno == EXDEV ? RenameResult::kOtherFileSystem : RenameResult::kFailed;
+}
+
+bool is_link(const std::string& path, std::string& target) {
+  target.clear();
+  struct stat status;
+  if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return false;
+  char buffer[4096];
+  ssize_t length = readlink(path.c_str(), buffer, sizeof buffer);
+  if (length > 0 && static_cast<size_t>(length) < sizeof buffer) {
+    target.assign(buffer, static_cast<size_t>(length));
+  }
+  return true;
+}
+
+bool write_file_whole(const std::string& path, const std::string& bytes,
+                      std::error_code& failure) {
+  failure.clear();
+  std::string fresh = path + ".new";
+  int fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    failure = last_error();
+    return false;
+  }
+  bool written = write_all(fd, bytes) && fsync(fd) == 0;
+  if (!written) failure = last_error();
+  if (close(fd) != 0 && written) {
+    written = false;
+    failure = last_error();
+  }
+  if (written && rename(fresh.c_str(), path.c_str()) != 0) {
+    written = false;
+    failure = last_error();
+  }
+  if (!written) {
+    unlink(fresh.c_str());
+    return false;
+  }
+  flush_folder(folder_of(path));
+  return true;
+}
