@@ -20,6 +20,8 @@ case "${1:-}" in
 esac
 . tools/prepare.sh
 install_missing_packages
+# strace injects the faults some end-to-end tests need (a failing unlink).
+install_missing_packages strace
 build_everything
 cd build
 ctest --output-on-failure -j"$(nproc)"

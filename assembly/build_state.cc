@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/file_moves.h"
+#include "platform/atomic_file.h"
 #include "platform/file_system.h"
 #include "platform/native_path.h"
 #include "platform/regular_file.h"
@@ -77,7 +77,7 @@ bool parse_build_state(const std::string& bytes, BuildState& state) {
 }
 
 bool record_build_state(const BuildState& state, std::error_code& failure) {
-  return write_file_whole(state_path(), build_state_text(state), failure);
+  return write_file_atomically(state_path(), build_state_text(state), failure);
 }
 
 void clear_build_state() {

@@ -1,4 +1,4 @@
-// Renames, links and whole-file writes: the file operations whose meaning
+// Renames and links: the file operations whose meaning
 // the two systems report differently, for the code that keeps a user's
 // folders safe across a crash (assembly/previous_skin.h).
 //
@@ -30,12 +30,5 @@ RenameResult rename_path(const std::string& from, const std::string& to,
 // is where it points as the system writes it, or empty when that cannot be
 // told.
 bool is_link(const std::string& path, std::string& target);
-
-// Writes the bytes to a file beside `path`, flushes them to the disk and
-// renames that file over `path`: after a crash, path holds either its old
-// content or all of the new one. False, with `failure`, when it could not;
-// path is then unchanged.
-bool write_file_whole(const std::string& path, const std::string& bytes,
-                      std::error_code& failure);
 
 #endif  // SKINBUILDER_PLATFORM_FILE_MOVES_H_

@@ -14,17 +14,6 @@ std::error_code last_error() {
   return std::error_code(errno, std::generic_category());
 }
 
-bool write_all(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    done += static_cast<size_t>(written);
-  }
-  return true;
-}
-
 // A new name reaches the disk only with its folder: without this, a power
 // loss may forget a rename that the program has built on.
 void flush_folder(const std::string& folder) {
@@ -67,29 +56,3 @@ bool is_link(const std::string& path, std::string& target) {
   return true;
 }
 
-bool write_file_whole(const std::string& path, const std::string& bytes,
-                      std::error_code& failure) {
-  failure.clear();
-  std::string fresh = path + ".new";
-  int fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    failure = last_error();
-    return false;
-  }
-  bool written = write_all(fd, bytes) && fsync(fd) == 0;
-  if (!written) failure = last_error();
-  if (close(fd) != 0 && written) {
-    written = false;
-    failure = last_error();
-  }
-  if (written && rename(fresh.c_str(), path.c_str()) != 0) {
-    written = false;
-    failure = last_error();
-  }
-  if (!written) {
-    unlink(fresh.c_str());
-    return false;
-  }
-  flush_folder(folder_of(path));
-  return true;
-}

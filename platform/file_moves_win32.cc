@@ -12,20 +12,6 @@ std::error_code last_error() {
   return std::error_code(static_cast<int>(GetLastError()), std::system_category());
 }
 
-bool write_all(HANDLE file, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    size_t left = bytes.size() - done;
-    DWORD wanted = left > 65536 ? 65536 : static_cast<DWORD>(left);
-    DWORD written = 0;
-    if (!WriteFile(file, bytes.data() + done, wanted, &written, nullptr) || written == 0) {
-      return false;
-    }
-    done += written;
-  }
-  return true;
-}
-
 // The path that the link leads to, through every link on the way: the
 // handle is opened on what the link points at, and the system names it.
 std::string final_path(const std::wstring& link) {
@@ -78,24 +64,3 @@ bool is_link(const std::string& path, std::string& target) {
   return true;
 }
 
-bool write_file_whole(const std::string& path, const std::string& bytes,
-                      std::error_code& failure) {
-  failure.clear();
-  std::wstring fresh = fs_path(path + ".new").native();
-  HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    failure = last_error();
-    return false;
-  }
-  bool written = write_all(file, bytes) && FlushFileBuffers(file);
-  if (!written) failure = last_error();
-  CloseHandle(file);
-  if (written && !MoveFileExW(fresh.c_str(), fs_path(path).c_str(),
-                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    written = false;
-    failure = last_error();
-  }
-  if (!written) DeleteFileW(fresh.c_str());
-  return written;
-}

@@ -5,7 +5,7 @@
 SANITIZE_BUILD=build-sanitize
 # clang with its sanitizer and libFuzzer runtimes; llvm-14 brings the
 # symbolizer that turns a report's addresses into file names and lines.
-SANITIZE_PACKAGES="clang libclang-rt-14-dev llvm-14"
+SANITIZE_PACKAGES="clang libclang-rt-14-dev llvm-14 strace"
 
 # Installs what is missing and builds everything, the fuzz targets included,
 # with AddressSanitizer and UndefinedBehaviorSanitizer. -O1 keeps the
