@@ -41,10 +41,10 @@ TEST_F(FaultyImageTool, ImagesNotMadeAsAskedFailTheBuild) {
   } cases[] = {
       {"transparent",
        "- 678 of 847 images changed their transparency (the first is "
-       "Images\\Animations\\KVL-BotTabs-Z2\\KVL-BotTabs-Z2-Dim.png).\n"},
+       "Images/Animations/KVL-BotTabs-Z2/KVL-BotTabs-Z2-Dim.png).\n"},
       {"opaque",
        "- 644 of 847 images changed their transparency (the first is "
-       "Images\\Animations\\KVL-Btn-EditMasterCS1\\KVL-Btn-EditMasterCS1-Small.png).\n"},
+       "Images/Animations/KVL-Btn-EditMasterCS1/KVL-Btn-EditMasterCS1-Small.png).\n"},
       // The globals' light grey stays light grey.
       {"grey",
        "- GENERATORS colour measured 909090, expected 5798EE.\n"
