@@ -12,6 +12,15 @@
 //
 // On POSIX the handlers are installed without SA_RESTART, so a read of an
 // answer that is waiting returns at once instead of waiting on.
+//
+// The programs the command lines start get no Ctrl-C of their own: on
+// POSIX each runs in a process group of its own, so the terminal's signal
+// reaches only this program, which stops them (platform/launcher.h). While
+// any of them runs, an interruption is therefore noted even when nobody
+// watches; once the last of them has been stopped and waited for, the
+// program ends as the signal would have ended it (on Windows the tools
+// share the console and are ended with the program, by their job objects,
+// so nothing changes there).
 #ifndef SKINBUILDER_PLATFORM_INTERRUPTION_H_
 #define SKINBUILDER_PLATFORM_INTERRUPTION_H_
 
@@ -25,8 +34,14 @@ using InterruptionAction = void (*)(int exit_status);
 void watch_interruptions(InterruptionAction action);
 void stop_watching_interruptions();
 
-// True when an interruption was noted while watching.
+// True when an interruption was noted while watching, or while a started
+// program ran.
 bool interruption_noted();
+
+// Around the life of each started program, from before it starts until it
+// has been waited for (the launcher calls them; they nest).
+void hold_interruptions();
+void release_interruptions();
 
 // Runs the action when an interruption was noted; does nothing otherwise.
 void handle_interruption();
