@@ -100,6 +100,7 @@ BuildVerdict check_built_skin(const SkinSettings& settings, const CommandTally& 
   verdict.images = check_skin_images(settings);
   verdict.scripts = check_host_scripts(settings);
   verdict.colours_not_measured = colours_not_measured(settings);
+  if (!line_stopped_at_time_limit().empty()) verdict.time_limit = time_limit_message();
   if (!verdict.passed()) verdict.cause = failure_cause();
   if (image_commands.failed > 0 || verdict.images.transparency_changed > 0) {
     verdict.image_tool = find_image_tool(ImageToolKind::kMogrify).description();
@@ -115,6 +116,7 @@ void print_build_failure(const BuildVerdict& verdict) {
   }
   print_images(verdict.images);
   print_commands(verdict.image_commands);
+  if (!verdict.time_limit.empty()) std::printf("- %s\n", verdict.time_limit.c_str());
   print_scripts(verdict.scripts);
   if (verdict.colours_not_measured > 0) {
     std::printf("- %s could not be measured.\n",
