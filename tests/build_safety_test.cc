@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 
@@ -17,16 +16,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const char kFinish[] = "\n\nPress ENTER to finish.\n";
-
-// Puts a shell script in front of one of the workspace's image tools; the
-// script finds the real launcher as "$real".
-void wrap_tool(const std::string& workspace, const char* tool, const std::string& body) {
-  std::string path = workspace + "/skindata/" + tool;
-  fs::rename(path, path + "-real");
-  std::ofstream(path) << "#!/bin/sh\nreal=\"$(dirname \"$0\")/" << tool << "-real\"\n" << body;
-  fs::permissions(path, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec,
-                  fs::perm_options::add);
-}
 
 // The first image command of the build (not the start-up check's -version)
 // drops a marker in skindata/temp and then sleeps that long.
@@ -39,18 +28,6 @@ void slow_first_image_command(const std::string& workspace, int seconds) {
                 "\n"
                 "fi\n"
                 "exec \"$real\" \"$@\"\n");
-}
-
-// A shell script's standard output, run in folder with the binary as $BIN.
-std::string run_script(const std::string& folder, const std::string& script) {
-  std::string path = folder + "/../script-" + fs::path(folder).filename().string() + ".sh";
-  std::ofstream(path) << "set -u\ncd '" << folder << "'\nBIN='" << SKINBUILDER_BIN << "'\n"
-                      << "wait_for() { for i in $(seq 600); do [ -e \"$1\" ] && return; "
-                         "sleep 0.05; done; }\n"
-                      << script;
-  std::string output = command_output("bash '" + path + "'");
-  fs::remove(path);
-  return output;
 }
 
 using StartUpCheck = EndToEndTest;

@@ -166,6 +166,25 @@ std::string command_output(const std::string& command) {
   return shell_output(command);
 }
 
+void wrap_tool(const std::string& workspace, const char* tool, const std::string& body) {
+  std::string path = workspace + "/skindata/" + tool;
+  fs::rename(path, path + "-real");
+  std::ofstream(path) << "#!/bin/sh\nreal=\"$(dirname \"$0\")/" << tool << "-real\"\n" << body;
+  fs::permissions(path, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec,
+                  fs::perm_options::add);
+}
+
+std::string run_script(const std::string& folder, const std::string& script) {
+  std::string path = folder + "/../script-" + fs::path(folder).filename().string() + ".sh";
+  std::ofstream(path) << "set -u\ncd '" << folder << "'\nBIN='" << SKINBUILDER_BIN << "'\n"
+                      << "wait_for() { for i in $(seq 600); do [ -e \"$1\" ] && return; "
+                         "sleep 0.05; done; }\n"
+                      << script;
+  std::string output = command_output("bash '" + path + "'");
+  fs::remove(path);
+  return output;
+}
+
 std::string measured_colour(const std::string& image, const std::string& identify) {
   std::string line = command_output(identify + " -verbose '" + image + "' | grep -m1 '#'");
   size_t hash = line.find('#');

@@ -124,6 +124,14 @@ inline bool ends_with(const std::string& text, const std::string& tail) {
 
 // Standard output of a command run by the system's shell.
 std::string command_output(const std::string& command);
+
+// For the end-to-end tests of what a user meets (POSIX shells):
+// Puts a shell script in front of one of the workspace's image tools; the
+// script finds the real launcher as "$real".
+void wrap_tool(const std::string& workspace, const char* tool, const std::string& body);
+// A bash script's standard output, run in folder with the binary as $BIN
+// and wait_for FILE, which waits up to 30 seconds for the file to appear.
+std::string run_script(const std::string& folder, const std::string& script);
 // The six characters after the '#' of the first line of identify's verbose
 // report that holds one, as the program measures a sample.
 std::string measured_colour(const std::string& image,
