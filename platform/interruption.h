@@ -3,24 +3,25 @@
 // From watch_interruptions until stop_watching_interruptions, an
 // interruption (Ctrl-C, SIGTERM, the terminal hanging up; on Windows the
 // console's Ctrl-C, Ctrl-Break and close events) does not end the program
-// where it stands. It is noted; the command then running ends by itself
-// (Ctrl-C reaches the tools too, which share the console); and at the next
-// safe point (after each command line, after each answer read) the program
+// where it stands. It is noted; the command then running is stopped (the
+// launcher stops its programs, platform/launcher.h); and at the next safe
+// point (after each command line, after each answer read) the program
 // calls handle_interruption, which runs the action: the action puts the
 // folders right and ends the program. Outside that span an interruption
-// ends the program at once, as it always did.
+// ends the program at once, as it always did (a signal the program was
+// started to ignore stays ignored there).
 //
 // On POSIX the handlers are installed without SA_RESTART, so a read of an
 // answer that is waiting returns at once instead of waiting on.
 //
-// The programs the command lines start get no Ctrl-C of their own: on
-// POSIX each runs in a process group of its own, so the terminal's signal
-// reaches only this program, which stops them (platform/launcher.h). While
-// any of them runs, an interruption is therefore noted even when nobody
-// watches; once the last of them has been stopped and waited for, the
-// program ends as the signal would have ended it (on Windows the tools
-// share the console and are ended with the program, by their job objects,
-// so nothing changes there).
+// The programs the command lines start get no Ctrl-C of their own on
+// POSIX: each runs in a process group of its own, so the terminal's signal
+// reaches only this program, which stops them. While any of them runs, an
+// interruption is therefore noted even when nobody watches; once the last
+// of them has been stopped and waited for, the program ends as the signal
+// would have ended it. (On Windows the tools share the console, and their
+// job objects end them with the program, so outside the span nothing
+// changes there.)
 #ifndef SKINBUILDER_PLATFORM_INTERRUPTION_H_
 #define SKINBUILDER_PLATFORM_INTERRUPTION_H_
 

@@ -6,18 +6,19 @@
 // (platform/descriptors.h). Starting and waiting are separate steps so that
 // several programs can run at once and be waited for afterwards.
 //
-// Nothing started here waits forever, nor outlives an interruption. Every
-// program runs under a time limit (time_limit_seconds), in a process group
-// of its own on POSIX and a job object of its own on Windows, the job
-// ending its processes when its last handle closes, so when this program
-// ends, however it ends. A wait stops the program it waits for once that
-// has run past its limit, and stops every program it waits for once an
-// interruption is noted (platform/interruption.h): on POSIX the process
-// group gets SIGTERM and, when it still runs after a short grace, SIGKILL,
-// so a tool that ignores signals cannot hold this program; on Windows the
-// job is terminated. A program stopped so ends with the exit code that
-// gave (128 + the signal's number on POSIX). After an interruption no more
-// programs start.
+// No program started here (start_detached aside) is waited for forever,
+// nor outlives an interruption. Each runs under a time limit
+// (time_limit_seconds), in a process group of its own on POSIX and in a
+// job object of its own on Windows, a job that ends its processes when its
+// last handle closes, that is when this program ends, however it ends. A
+// wait stops the program it waits for once that has run past its limit,
+// and stops every program it waits for once an interruption is noted
+// (platform/interruption.h): on POSIX the process group gets SIGTERM and,
+// when it still runs after a short grace, SIGKILL, so a tool that ignores
+// signals cannot hold this program; on Windows the job is terminated (the
+// process alone where the system would not give it a job). A program
+// stopped so fails: 128 + the signal's number on POSIX, 1 on Windows.
+// After an interruption no more programs start.
 //
 // Since the programs have process groups of their own, a Ctrl-C at the
 // terminal reaches only this program, which stops them as above; while

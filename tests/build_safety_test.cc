@@ -240,7 +240,8 @@ TEST_F(FolderInTheWay, IsNeverReplaced) {
 
 using Interruption = EndToEndTest;
 
-// Ctrl-C reaches the program and its tools alike (one process group).
+// Ctrl-C reaches the program, which stops its tools (they run in process
+// groups of their own).
 TEST_F(Interruption, DuringTheImagePassesPutsThePreviousSkinBack) {
   Workspace workspace;
   std::string skin = workspace.path() + "/Korvel Dazo Colorized";
