@@ -3,13 +3,30 @@
 #include <cstdarg>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/interruption.h"
+#include "platform/launcher.h"
 #include "platform/shell.h"
 
 namespace {
 
 CommandRunner current_runner = nullptr;
+std::string stopped_line;
+
+// The report quotes the stopped line in about this many characters.
+constexpr size_t kBriefLine = 100;
+
+// Where the words after the first begin: after blanks outside quotes.
+std::vector<size_t> later_word_starts(const std::string& line) {
+  std::vector<size_t> starts;
+  bool quoted = false;
+  for (size_t i = 1; i < line.size(); ++i) {
+    if (line[i - 1] == '"') quoted = !quoted;
+    if (!quoted && line[i - 1] == ' ' && line[i] != ' ') starts.push_back(i);
+  }
+  return starts;
+}
 
 // vsnprintf that never leaves a cut text behind: the buffer is either the
 // whole text or empty.
@@ -69,8 +86,12 @@ void format_command(char* buffer, const char* format, ...) {
 int run_command(const char* line) {
   if (line[0] == '\0') return -1;
   std::fflush(stdout);
+  int stopped_before = programs_stopped_at_time_limit();
   int status = current_runner != nullptr ? current_runner(line) : run_shell_line(line);
   std::fflush(stdout);
+  if (programs_stopped_at_time_limit() != stopped_before && stopped_line.empty()) {
+    stopped_line = line;
+  }
   // A Ctrl-C during the command ended it; the program stops here.
   handle_interruption();
   return status;
@@ -80,4 +101,29 @@ CommandRunner set_command_runner(CommandRunner runner) {
   CommandRunner previous = current_runner;
   current_runner = runner;
   return previous;
+}
+
+const std::string& line_stopped_at_time_limit() {
+  return stopped_line;
+}
+
+std::string time_limit_message() {
+  int seconds = time_limit_seconds();
+  return "The image tool was stopped after " + std::to_string(seconds) +
+         (seconds == 1 ? " second: " : " seconds: ") + line_in_brief(stopped_line, kBriefLine);
+}
+
+std::string line_in_brief(const std::string& line, size_t most) {
+  if (line.size() <= most) return line;
+  std::vector<size_t> starts = later_word_starts(line);
+  if (starts.empty()) return line.substr(0, most) + "...";
+  std::string head = line.substr(0, starts.front()) + "...";
+  size_t tail = line.size();
+  for (auto start = starts.rbegin(); start != starts.rend(); ++start) {
+    if (head.size() + 1 + line.size() - *start > most) break;
+    tail = *start;
+  }
+  if (tail < line.size()) return head + " " + line.substr(tail);
+  size_t room = most > head.size() ? most - head.size() : 0;
+  return head + line.substr(line.size() - room);
 }

@@ -10,6 +10,7 @@
 #define SKINBUILDER_ASSEMBLY_COMMANDS_H_
 
 #include <cstddef>
+#include <string>
 
 #if defined(__GNUC__)
 #define SKINBUILDER_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
@@ -42,6 +43,21 @@ void format_command(char* buffer, const char* format, ...) SKINBUILDER_PRINTF(2,
 // and the tools' messages appear in the order they happen. An empty line
 // (a command that did not fit) runs nothing and counts as failed (-1).
 int run_command(const char* line);
+
+// The first line during which a program was stopped at its time limit
+// (platform/launcher.h: SKINBUILDER_TOOL_TIMEOUT, ten minutes by default),
+// or empty. After it the image tools are not started again
+// (platform/interpreter.h), so the lines that follow fail at once.
+const std::string& line_stopped_at_time_limit();
+
+// The one line that tells it: "The image tool was stopped after 600
+// seconds: " and the line in brief.
+std::string time_limit_message();
+
+// A line as it fits in about `most` characters: whole when it fits, else
+// its first word, " ...", and as many of its last words as fit (a quoted
+// path is one word), or, when not even the last does, the end of it.
+std::string line_in_brief(const std::string& line, size_t most);
 
 // How many commands of a pass ran, and how many of them failed.
 struct CommandTally {

@@ -32,4 +32,21 @@ TEST(Commands, ALineThatWouldNotFitIsNeverCutNorRun) {
   EXPECT_EQ(24u, command_length("%s and %d", std::string(16, 'a').c_str(), 123));
 }
 
+// The report of a tool stopped at its time limit quotes the line in brief:
+// the tool, and the end that names the images.
+TEST(Commands, ALongLineIsToldByItsFirstAndLastWords) {
+  std::string mogrify =
+      ".\\skindata\\mogrify -quality 80 -type TrueColorAlpha -define modulate:colorspace=HSB "
+      "-modulate 100,96.669373,0.148933 \".\\My Skin\\Images\\Controls\\CS2*.png\"";
+  EXPECT_EQ(mogrify, line_in_brief(mogrify, mogrify.size()));
+  EXPECT_EQ(".\\skindata\\mogrify ... -modulate 100,96.669373,0.148933 "
+            "\".\\My Skin\\Images\\Controls\\CS2*.png\"",
+            line_in_brief(mogrify, 100));
+  EXPECT_EQ(".\\skindata\\mogrify ... \".\\My Skin\\Images\\Controls\\CS2*.png\"",
+            line_in_brief(mogrify, 60));
+  // A last word too long for the room keeps its end.
+  EXPECT_EQ(".\\skindata\\mogrify ...Controls\\CS2*.png\"", line_in_brief(mogrify, 40));
+  EXPECT_EQ(std::string(30, 'x') + "...", line_in_brief(std::string(300, 'x'), 30));
+}
+
 }  // namespace

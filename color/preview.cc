@@ -3,14 +3,21 @@
 #include <cstdio>
 
 #include "assembly/commands.h"
+#include "assembly/previous_skin.h"
 #include "color/colour_help.h"
 #include "color/modulation.h"
 #include "color/readability.h"
 #include "color/sample_copy.h"
 #include "platform/image_viewer.h"
+#include "platform/native_path.h"
+#include "platform/shell.h"
 #include "wizard/prompts.h"
 
 namespace {
+
+bool tool_stopped() {
+  return !line_stopped_at_time_limit().empty();
+}
 
 void measure_section_sample(const SkinSettings& settings, int section,
                             ReadabilityColours& colours) {
@@ -37,33 +44,57 @@ void make_preview_image(const SkinSettings& settings, const char* source, int se
     format_global_command(command, settings, "skindata\\temp", file);
     run_command(command);
   }
+  if (tool_stopped()) return;  // the image would not be the finished one
   format_command(command, ".\\skindata\\temp\\%s", file);
   run_command(command);
   if (image_drawn_in_terminal()) print_section_problems(colours, section, "^ ");
 }
 
-}  // namespace
-
-bool make_preview(const SkinSettings& settings) {
-  std::printf("\nPreparing preview....");
-  image_drawn_in_terminal();  // forget any image drawn before this preview
-  ReadabilityColours colours = readability_colours_for(settings);
-  colours.section_count = settings.design_choice == kCustomSingle ? 1 : 4;  // the images made
+// The background's sample, then each image after its section's sample.
+// False when a tool was stopped at its time limit.
+bool make_preview_images(const SkinSettings& settings, ReadabilityColours& colours) {
   colours.background = measure_sample_copy(settings, "DG", "DGSample.png", 0);
   if (settings.design_choice == kCustomSingle) {
-    make_preview_image(settings, "singlepreview.png", 1, colours);
-  } else {
-    const char* const sources[] = {"CS1preview.png", "CS2preview.png", "CS3preview.png",
-                                   "CS4preview.png"};
-    for (int section = 1; section <= 4; ++section) {
-      make_preview_image(settings, sources[section - 1], section, colours);
-    }
+    if (!tool_stopped()) make_preview_image(settings, "singlepreview.png", 1, colours);
+    return !tool_stopped();
   }
-  std::printf("Done.\n");
+  const char* const sources[] = {"CS1preview.png", "CS2preview.png", "CS3preview.png",
+                                 "CS4preview.png"};
+  for (int section = 1; section <= 4 && !tool_stopped(); ++section) {
+    make_preview_image(settings, sources[section - 1], section, colours);
+  }
+  return !tool_stopped();
+}
+
+// What the colours will look like, with the help for what reads badly
+// (which tries colours with the tool too). False when a tool was stopped.
+bool report_colours(const SkinSettings& settings, ReadabilityColours& colours) {
   TemplateColour template_colour = {};
   print_asked_and_shown(settings, colours, template_colour);
   add_colour_help(settings, colours, template_colour);
+  if (tool_stopped()) return false;
   print_readability_report(colours);
+  return true;
+}
+
+PreviewAnswer preview_not_made() {
+  send_command_errors_to(nullptr);
+  std::printf("\nThe preview could not be made.\n- %s\n", time_limit_message().c_str());
+  return PreviewAnswer::kNotMade;
+}
+
+}  // namespace
+
+PreviewAnswer make_preview(const SkinSettings& settings) {
+  std::printf("\nPreparing preview....");
+  send_command_errors_to(native_path(kToolMessagesFile).c_str());
+  image_drawn_in_terminal();  // forget any image drawn before this preview
+  ReadabilityColours colours = readability_colours_for(settings);
+  colours.section_count = settings.design_choice == kCustomSingle ? 1 : 4;  // the images made
+  if (!make_preview_images(settings, colours)) return preview_not_made();
+  std::printf("Done.\n");
+  if (!report_colours(settings, colours)) return preview_not_made();
+  send_command_errors_to(nullptr);
   std::printf("\n\nAre you satisfied with the result?\n\n");
-  return ask_preview_accepted();
+  return ask_preview_accepted() ? PreviewAnswer::kAccepted : PreviewAnswer::kAgain;
 }

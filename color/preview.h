@@ -8,12 +8,22 @@
 // recolours the copy with the section command, adds the global command when
 // global adjustments were chosen, and names the copy's path as a command of
 // its own, which makes the command interpreter open it.
+//
+// The tools' own messages go to skindata\temp\tool-messages.txt
+// (assembly/previous_skin.h), as during the build, not to the screen. A
+// tool stopped at its time limit (assembly/commands.h) ends the preview:
+// it says so, and nothing more is made or asked.
 #ifndef SKINBUILDER_COLOR_PREVIEW_H_
 #define SKINBUILDER_COLOR_PREVIEW_H_
 
 #include "settings/skin_settings.h"
 
-// Runs the preview and returns true when the answer is 2 or empty (yes).
-bool make_preview(const SkinSettings& settings);
+enum class PreviewAnswer {
+  kAccepted,  // the answer was 2 or empty (yes)
+  kAgain,     // any other answer
+  kNotMade,   // a tool was stopped at its time limit; nothing was asked
+};
+
+PreviewAnswer make_preview(const SkinSettings& settings);
 
 #endif  // SKINBUILDER_COLOR_PREVIEW_H_

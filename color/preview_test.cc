@@ -75,7 +75,7 @@ class PreviewTest : public WorkingFolderTest {
 TEST_F(PreviewTest, SingleColourMakesOneImageFromTheSinglePreview) {
   settings_.design_choice = kCustomSingle;
   feed("\n");
-  EXPECT_TRUE(make_preview(settings_));
+  EXPECT_EQ(PreviewAnswer::kAccepted, make_preview(settings_));
   // Nothing ran, so no sample could be measured.
   EXPECT_EQ(std::string("\nPreparing preview....Done.\n"
                         "The background sample could not be measured, so its check is left "
@@ -100,7 +100,7 @@ TEST_F(PreviewTest, SingleColourMakesOneImageFromTheSinglePreview) {
   list_sample("CS1", "5798EE");
   recorded_commands().clear();
   feed("1\n");
-  EXPECT_FALSE(make_preview(settings_));
+  EXPECT_EQ(PreviewAnswer::kAgain, make_preview(settings_));
   EXPECT_EQ(std::string("\nPreparing preview....Done.\nColours read well.\n") + kQuestion,
             printed());
   ASSERT_EQ(11u, commands().size());
@@ -116,7 +116,7 @@ TEST_F(PreviewTest, MulticolourMakesFourCompleteGroupsInSectionOrder) {
   settings_.design_choice = kCustomMulti;
   settings_.global_adjust = 2;
   feed("2 please\n");
-  EXPECT_TRUE(make_preview(settings_));
+  EXPECT_EQ(PreviewAnswer::kAccepted, make_preview(settings_));
   ASSERT_EQ(3u + 4 * 8, commands().size());
   EXPECT_EQ(sample_commands(0, "", true),
             std::vector<std::string>(commands().begin(), commands().begin() + 3));
@@ -147,7 +147,7 @@ TEST_F(PreviewTest, MulticolourReportNamesEachSectionsProblemsWithAColourToTry) 
   const char* colours[] = {"5798EE", "EEB05D", "42EE93", "EEEDED"};
   for (int n = 1; n <= 4; ++n) list_sample("CS" + std::to_string(n), colours[n - 1]);
   feed("\n");
-  EXPECT_TRUE(make_preview(settings_));
+  EXPECT_EQ(PreviewAnswer::kAccepted, make_preview(settings_));
   // No tool ran, so no colour worked out was confirmed.
   const char kUnconfirmed[] = "; no colour to try could be confirmed with the image tool\n";
   EXPECT_EQ(std::string("\nPreparing preview....Done.\n"
@@ -240,14 +240,14 @@ TEST_F(PreviewTest, OnlyAnAnswerOfTwoOrNoNumberAccepts) {
   settings_.design_choice = kCustomSingle;
   for (const char* accepted : {"\n", "2\n", "2abc\n", "yes\n"}) {
     feed(accepted);
-    EXPECT_TRUE(make_preview(settings_)) << accepted;
+    EXPECT_EQ(PreviewAnswer::kAccepted, make_preview(settings_)) << accepted;
   }
   for (const char* refused : {"1\n", "0\n", "3\n", "-2\n"}) {
     feed(refused);
-    EXPECT_FALSE(make_preview(settings_)) << refused;
+    EXPECT_EQ(PreviewAnswer::kAgain, make_preview(settings_)) << refused;
   }
   feed("");  // end of input accepts, so the loop cannot spin
-  EXPECT_TRUE(make_preview(settings_));
+  EXPECT_EQ(PreviewAnswer::kAccepted, make_preview(settings_));
 }
 
 }  // namespace

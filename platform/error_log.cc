@@ -14,9 +14,9 @@ bool error_log_fresh = false;
 
 }  // namespace
 
-void send_command_errors_to(const char* path) {
+void send_command_errors_to(const char* path, bool afresh) {
   error_log = path != nullptr ? path : "";
-  error_log_fresh = true;
+  error_log_fresh = afresh;
 }
 
 ErrorsToLog::ErrorsToLog() {

@@ -362,7 +362,9 @@ std::string joined_output(const std::vector<std::string>& texts) {
 
 // A light command that matches files runs in the program when it can: its
 // messages then go straight to the console, so only unredirected commands,
-// and only when the tool is the library's own version.
+// and only when the tool is the library's own version. It has no time
+// limit and is not stopped by an interruption (a call into the library
+// cannot be cut short); it treats a few small images in milliseconds.
 static int run_light_command(const ImageTool& tool, const std::vector<std::string>& words,
                              const std::vector<ImageFile>& files, const StandardStreams& streams) {
   bool console = streams.input == 0 && streams.output == 1 && streams.error == 2;

@@ -8,6 +8,10 @@
 // with the options that the skindata launcher puts first. Messages read as
 // the tool's ("mogrify: ...") and go to standard error.
 //
+// Unlike a tool process, a command run here has no time limit and cannot be
+// stopped by an interruption (platform/launcher.h): nothing cuts a library
+// call short. Only light commands come here.
+//
 // The library is the system's ImageMagick 6, linked when the build finds it;
 // it stands in for the tool only where the tool says it is the same major
 // version, so that pixels match the one-process way.

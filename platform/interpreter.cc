@@ -10,6 +10,7 @@
 #include "platform/image_jobs.h"
 #include "platform/image_tools.h"
 #include "platform/image_viewer.h"
+#include "platform/interruption.h"
 #include "platform/launcher.h"
 #include "platform/paths.h"
 #include "platform/wildcard.h"
@@ -85,27 +86,53 @@ std::string program_path(const std::string& word) {
 // cmd's exit status for a program it cannot start.
 constexpr int kNotRecognized = 9009;
 
-// The image tools are found as platform/image_tools.h says; mogrify may
-// run as several processes at once (platform/image_jobs.h).
-int run_tool_or_program(const std::string& first_word, const std::vector<std::string>& arguments,
-                        const StandardStreams& streams) {
-  ImageToolKind kind = image_tool_named(first_word);
-  if (kind == ImageToolKind::kNone) {
-    std::vector<std::string> command = {program_path(first_word)};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    return run_program(command, streams);
-  }
-  ImageTool tool = find_image_tool(kind);
+// Set once an image tool has been stopped at its time limit.
+bool image_tool_hangs = false;
+
+int run_found_tool(const ImageTool& tool, const std::vector<std::string>& arguments,
+                   const StandardStreams& streams) {
   if (!tool.found()) return -1;
-  if (kind == ImageToolKind::kMogrify) return run_image_tool(tool, arguments, streams);
+  if (tool.kind == ImageToolKind::kMogrify) return run_image_tool(tool, arguments, streams);
   return run_program(image_tool_command(tool, arguments), streams);
+}
+
+// The image tools are found as platform/image_tools.h says; mogrify may
+// run as several processes at once (platform/image_jobs.h). One that
+// hangs is not started again (see the header).
+int run_tool_line(ImageToolKind kind, const CommandWord& first_word,
+                  const std::vector<std::string>& arguments, const StandardStreams& streams) {
+  if (image_tool_hangs) {
+    write_text(streams.error, "'" + first_word.typed +
+                                  "' was not started: the image tool was stopped at its time "
+                                  "limit earlier in this run.\n");
+    return 1;
+  }
+  // Finding the tool asks it its version (once), which may hang too.
+  int stopped_before = programs_stopped_at_time_limit();
+  ImageTool tool = find_image_tool(kind);
+  int status = 1;
+  if (programs_stopped_at_time_limit() == stopped_before) {
+    status = run_found_tool(tool, arguments, streams);
+  }
+  if (programs_stopped_at_time_limit() != stopped_before) image_tool_hangs = true;
+  return status;
+}
+
+int run_tool_or_program(const CommandWord& first_word, const std::vector<std::string>& arguments,
+                        const StandardStreams& streams) {
+  ImageToolKind kind = image_tool_named(first_word.text);
+  if (kind != ImageToolKind::kNone) return run_tool_line(kind, first_word, arguments, streams);
+  std::vector<std::string> command = {program_path(first_word.text)};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return run_program(command, streams);
 }
 
 int run_program_words(const std::vector<CommandWord>& words, const StandardStreams& streams) {
   std::vector<std::string> arguments;
   for (size_t i = 1; i < words.size(); ++i) arguments.push_back(program_argument(words[i].text));
-  int status = run_tool_or_program(words[0].text, arguments, streams);
-  if (status >= 0) return status;
+  int status = run_tool_or_program(words[0], arguments, streams);
+  // After an interruption nothing starts, and the line ends quietly.
+  if (status >= 0 || interruption_noted()) return status >= 0 ? status : 1;
   write_text(streams.error, "'" + words[0].typed +
                                 "' is not recognized as an internal or external command,\n"
                                 "operable program or batch file.\n");

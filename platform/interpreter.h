@@ -19,6 +19,13 @@
 // started gets cmd's "is not recognized" message and the line ends there;
 // no line, however malformed, stops the caller.
 //
+// An image tool that was stopped at its time limit (platform/launcher.h) is
+// taken to hang: for the rest of the run it is not started again, and a
+// line that would start it says so on its standard error and fails with
+// status 1, so that a hanging tool costs a build one time limit, not one
+// per command. A line that cannot start its program because an
+// interruption was noted fails with status 1 and says nothing.
+//
 // The line's exit status is that of its last stage, as cmd's errorlevel:
 // a built-in's, a program's exit code, 9009 for a program that cannot be
 // started, 1 for a redirection that cannot be opened or a line that cannot

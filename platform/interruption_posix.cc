@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 #include "platform/interruption.h"
 
@@ -10,8 +11,15 @@ namespace {
 
 volatile sig_atomic_t noted_signal = 0;
 InterruptionAction current_action = nullptr;
+int holds = 0;  // started programs not yet waited for
 
 constexpr int kWatchedSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr int kWatchedCount = sizeof kWatchedSignals / sizeof kWatchedSignals[0];
+
+// What each signal did before it was noted here, put back afterwards: a
+// program started with SIGHUP ignored (nohup) keeps it ignored.
+bool noted_here[kWatchedCount] = {};
+struct sigaction original_actions[kWatchedCount];
 
 void note_signal(int signal_number) {
   noted_signal = signal_number;
@@ -42,12 +50,38 @@ bool wait_readable(int fd) {
   return noted_signal == 0;
 }
 
-void set_handler(void (*handler)(int)) {
+// A build notes every interruption, even one the program was started to
+// ignore (a shell starts a program in the background with Ctrl-C ignored);
+// a wait for programs outside a build notes only what would have ended
+// the program.
+void start_noting(bool even_ignored) {
   struct sigaction action = {};
-  action.sa_handler = handler;
+  action.sa_handler = note_signal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = 0;  // no SA_RESTART: a waiting read returns with EINTR
-  for (int signal_number : kWatchedSignals) sigaction(signal_number, &action, nullptr);
+  for (int i = 0; i < kWatchedCount; ++i) {
+    struct sigaction current;
+    if (noted_here[i] || sigaction(kWatchedSignals[i], nullptr, &current) != 0) continue;
+    if (!even_ignored && current.sa_handler == SIG_IGN) continue;
+    original_actions[i] = current;
+    sigaction(kWatchedSignals[i], &action, nullptr);
+    noted_here[i] = true;
+  }
+}
+
+void stop_noting() {
+  for (int i = 0; i < kWatchedCount; ++i) {
+    if (noted_here[i]) sigaction(kWatchedSignals[i], &original_actions[i], nullptr);
+    noted_here[i] = false;
+  }
+}
+
+// Does what the signal would have done had it not been noted: its default
+// action ends the program with it (a shell reports 128 plus its number); an
+// ignored one is let go.
+void act_as_signal(int signal_number) {
+  std::fflush(stdout);
+  raise(signal_number);
 }
 
 }  // namespace
@@ -55,12 +89,26 @@ void set_handler(void (*handler)(int)) {
 void watch_interruptions(InterruptionAction action) {
   current_action = action;
   noted_signal = 0;
-  set_handler(note_signal);
+  start_noting(true);
 }
 
 void stop_watching_interruptions() {
-  set_handler(SIG_DFL);
+  if (holds == 0) stop_noting();
   current_action = nullptr;
+}
+
+void hold_interruptions() {
+  if (holds++ > 0 || current_action != nullptr) return;
+  noted_signal = 0;
+  start_noting(false);
+}
+
+void release_interruptions() {
+  if (holds == 0 || --holds > 0 || current_action != nullptr) return;
+  stop_noting();
+  int signal_number = noted_signal;
+  noted_signal = 0;
+  if (signal_number != 0) act_as_signal(signal_number);
 }
 
 bool interruption_noted() {

@@ -41,6 +41,13 @@ void stop_watching_interruptions() {
   current_action = nullptr;
 }
 
+// The tools share the console, so a Ctrl-C reaches them as it reaches the
+// program, and their job objects end them when the program ends
+// (platform/launcher.h): outside the watched span the console's default
+// handling stays as it was.
+void hold_interruptions() {}
+void release_interruptions() {}
+
 bool interruption_noted() {
   return noted_signal != 0;
 }

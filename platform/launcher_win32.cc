@@ -1,12 +1,14 @@
 #include <io.h>
 
 #include <algorithm>
+#include <chrono>
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/interruption.h"
 #include "platform/launcher.h"
 
 namespace {
@@ -73,18 +75,117 @@ int exit_code_of(HANDLE process) {
   return result;
 }
 
-ProcessId create_process(const std::string& program, const std::vector<std::string>& arguments,
-                         STARTUPINFOW& startup, DWORD flags, bool inherit) {
+// --- Programs started and not yet waited for ----------------------------------
+
+using Clock = std::chrono::steady_clock;
+
+// The longest a wait sleeps without looking: the console tells of a Ctrl-C
+// on a thread of its own, which cannot wake the wait.
+constexpr DWORD kLongestPauseMs = 100;
+// The exit code of a program stopped here: a failure, and not one of the
+// negative NTSTATUS codes that read as a program that could not start.
+constexpr UINT kStoppedExitCode = 1;
+
+struct Started {
+  HANDLE process = nullptr;
+  HANDLE job = nullptr;  // nullptr when the job could not be made
+  Clock::time_point deadline;
+  bool stopped = false;
+  bool past_limit = false;
+};
+std::vector<Started> started;
+int stopped_at_limit = 0;
+
+Started* started_entry(HANDLE process) {
+  for (Started& entry : started) {
+    if (entry.process == process) return &entry;
+  }
+  return nullptr;
+}
+
+// A job that ends its processes when its last handle closes: when the
+// program ends, however, its tools end with it.
+HANDLE job_ending_with_program() {
+  HANDLE job = CreateJobObjectW(nullptr, nullptr);
+  if (job == nullptr) return nullptr;
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (!SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+    CloseHandle(job);
+    return nullptr;
+  }
+  return job;
+}
+
+// The process, started suspended, goes into a job of its own before it
+// runs, so that whatever it starts goes there too. Where jobs cannot nest
+// (before Windows 8, some emulators) it runs without one and is stopped
+// alone.
+HANDLE put_in_job(const PROCESS_INFORMATION& child) {
+  HANDLE job = job_ending_with_program();
+  if (job != nullptr && !AssignProcessToJobObject(job, child.hProcess)) {
+    CloseHandle(job);
+    job = nullptr;
+  }
+  ResumeThread(child.hThread);
+  return job;
+}
+
+void stop(Started& entry, bool past_limit) {
+  if (entry.stopped) return;
+  if (entry.job == nullptr || !TerminateJobObject(entry.job, kStoppedExitCode)) {
+    TerminateProcess(entry.process, kStoppedExitCode);
+  }
+  entry.stopped = true;
+  entry.past_limit = past_limit;
+}
+
+// Stops what has run past its limit, or everything after an interruption.
+void enforce_limits(const std::vector<ProcessId>& running) {
+  Clock::time_point now = Clock::now();
+  for (ProcessId process : running) {
+    Started* entry = started_entry(reinterpret_cast<HANDLE>(process));
+    if (entry == nullptr) continue;
+    if (interruption_noted()) {
+      stop(*entry, false);
+    } else if (now >= entry->deadline) {
+      stop(*entry, true);
+    }
+  }
+}
+
+// Milliseconds until enforce_limits next has something to do, at most
+// kLongestPauseMs.
+DWORD pause_ms(const std::vector<ProcessId>& running) {
+  Clock::time_point now = Clock::now();
+  DWORD pause = kLongestPauseMs;
+  for (ProcessId process : running) {
+    const Started* entry = started_entry(reinterpret_cast<HANDLE>(process));
+    if (entry == nullptr || entry->stopped) continue;
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(entry->deadline - now);
+    pause = std::min<DWORD>(pause, left.count() <= 0 ? 0 : static_cast<DWORD>(left.count()));
+  }
+  return pause;
+}
+
+// The job goes with the process's handle: a process that has ended leaves
+// nothing in it but what it started, which ends now too.
+int collect(HANDLE process) {
+  if (Started* entry = started_entry(process)) {
+    if (entry->past_limit) ++stopped_at_limit;
+    if (entry->job != nullptr) CloseHandle(entry->job);
+    started.erase(started.begin() + (entry - started.data()));
+  }
+  return exit_code_of(process);
+}
+
+bool create_process(const std::string& program, const std::vector<std::string>& arguments,
+                    STARTUPINFOW& startup, DWORD flags, bool inherit, PROCESS_INFORMATION& child) {
   std::vector<std::string> words = arguments;
   words[0] = program;
   std::wstring line = wide(windows_command_line(words));
-  PROCESS_INFORMATION child = {};
-  if (!CreateProcessW(wide(program).c_str(), &line[0], nullptr, nullptr, inherit, flags, nullptr,
-                      nullptr, &startup, &child)) {
-    return kNoProcess;
-  }
-  CloseHandle(child.hThread);
-  return reinterpret_cast<ProcessId>(child.hProcess);
+  return CreateProcessW(wide(program).c_str(), &line[0], nullptr, nullptr, inherit, flags, nullptr,
+                        nullptr, &startup, &child) != 0;
 }
 
 }  // namespace
@@ -93,11 +194,15 @@ bool is_program_file(const std::string& path) {
   return is_file(path);
 }
 
+int programs_stopped_at_time_limit() {
+  return stopped_at_limit;
+}
+
 // The child takes inheritable copies of the three handles; the program
 // starts children from one thread, so no other command's copies are open
 // meanwhile to go along by mistake.
 ProcessId start_program(const std::vector<std::string>& arguments, const StandardStreams& streams) {
-  if (arguments.empty() || arguments[0].empty()) return kNoProcess;
+  if (arguments.empty() || arguments[0].empty() || interruption_noted()) return kNoProcess;
   std::string program = program_file(arguments[0]);
   if (program.empty()) return kNoProcess;
   ChildHandles handles;
@@ -109,24 +214,43 @@ ProcessId start_program(const std::vector<std::string>& arguments, const Standar
   startup.hStdInput = handles.streams[0];
   startup.hStdOutput = handles.streams[1];
   startup.hStdError = handles.streams[2];
-  return create_process(program, arguments, startup, 0, true);
+  PROCESS_INFORMATION child = {};
+  if (!create_process(program, arguments, startup, CREATE_SUSPENDED, true, child)) {
+    return kNoProcess;
+  }
+  Started entry;
+  entry.process = child.hProcess;
+  entry.job = put_in_job(child);
+  entry.deadline = Clock::now() + std::chrono::seconds(time_limit_seconds());
+  CloseHandle(child.hThread);
+  started.push_back(entry);
+  return reinterpret_cast<ProcessId>(child.hProcess);
 }
 
 int wait_program(ProcessId process) {
-  HANDLE handle = reinterpret_cast<HANDLE>(process);
-  WaitForSingleObject(handle, INFINITE);
-  return exit_code_of(handle);
+  std::vector<ProcessId> one = {process};
+  return wait_for_any(one);
 }
 
-// At most MAXIMUM_WAIT_OBJECTS (64) programs run at once (image_jobs.h).
 int wait_for_any(std::vector<ProcessId>& running) {
+  if (running.empty()) return -1;
   std::vector<HANDLE> handles;
   for (ProcessId process : running) handles.push_back(reinterpret_cast<HANDLE>(process));
   DWORD count = static_cast<DWORD>(std::min<size_t>(handles.size(), MAXIMUM_WAIT_OBJECTS));
-  DWORD result = WaitForMultipleObjects(count, handles.data(), FALSE, INFINITE);
-  size_t ended = result < WAIT_OBJECT_0 + count ? result - WAIT_OBJECT_0 : 0;
-  running.erase(running.begin() + static_cast<std::ptrdiff_t>(ended));
-  return wait_program(reinterpret_cast<ProcessId>(handles[ended]));
+  for (;;) {
+    DWORD result = WaitForMultipleObjects(count, handles.data(), FALSE, pause_ms(running));
+    if (result < WAIT_OBJECT_0 + count) {
+      size_t ended = result - WAIT_OBJECT_0;
+      running.erase(running.begin() + static_cast<std::ptrdiff_t>(ended));
+      return collect(handles[ended]);
+    }
+    if (result != WAIT_TIMEOUT) break;
+    enforce_limits(running);
+  }
+  // The wait itself failed (a handle that is not a process): the first
+  // is taken as ended rather than waited for forever.
+  running.erase(running.begin());
+  return collect(handles[0]);
 }
 
 bool start_detached(const std::vector<std::string>& arguments) {
@@ -135,9 +259,10 @@ bool start_detached(const std::vector<std::string>& arguments) {
   if (program.empty()) return false;
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
-  ProcessId process = create_process(program, arguments, startup, DETACHED_PROCESS, false);
-  if (process == kNoProcess) return false;
-  CloseHandle(reinterpret_cast<HANDLE>(process));
+  PROCESS_INFORMATION child = {};
+  if (!create_process(program, arguments, startup, DETACHED_PROCESS, false, child)) return false;
+  CloseHandle(child.hThread);
+  CloseHandle(child.hProcess);
   return true;
 }
 

@@ -11,9 +11,10 @@
 // error (the tools' and the interpreter's own messages) goes to the end of
 // that file instead of the console: the program then reports failures
 // itself, once, and the details stay there for whoever wants them. The
-// first command after setting it starts the file afresh; nullptr sends
-// the messages to the console again. path is in the local form.
-void send_command_errors_to(const char* path);
+// first command after setting it starts the file afresh, unless told to
+// add to what is there; nullptr sends the messages to the console again.
+// path is in the local form.
+void send_command_errors_to(const char* path, bool afresh = true);
 
 // Returns the line's exit status, as cmd's errorlevel would be.
 int run_shell_line(const char* line);

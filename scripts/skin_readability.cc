@@ -3,8 +3,11 @@
 #include <cstdio>
 
 #include "assembly/commands.h"
+#include "assembly/previous_skin.h"
 #include "color/colour_help.h"
 #include "color/readability.h"
+#include "platform/native_path.h"
+#include "platform/shell.h"
 #include "scripts/measure.h"
 
 namespace {
@@ -30,7 +33,9 @@ SampledColour skin_background(const SkinSettings& settings) {
 
 }  // namespace
 
+// The tools' messages go after the build's, off the screen.
 void report_skin_readability(const SkinSettings& settings) {
+  send_command_errors_to(native_path(kToolMessagesFile).c_str(), false);
   ReadabilityColours colours = readability_colours_for(settings);
   for (int n = 0; n < colours.section_count; ++n) {
     colours.sections[n] = kept_sample(measured_skin.sections[n]);
@@ -38,6 +43,7 @@ void report_skin_readability(const SkinSettings& settings) {
   colours.background = skin_background(settings);
   TemplateColour template_colour = {};
   add_colour_help(settings, colours, template_colour);
+  send_command_errors_to(nullptr);
   print_readability_report(colours);
   std::printf("\n");
 }

@@ -8,6 +8,8 @@
 // listing file of its own, skindata\temp\DGfinal.txt. The colours to try on
 // its problem lines (color/colour_help.h) are confirmed on copies of the
 // template's sample in skindata\temp; the skin itself is not touched again.
+// The tools' own messages go to skindata\temp\tool-messages.txt, after
+// the build's.
 #ifndef SKINBUILDER_SCRIPTS_SKIN_READABILITY_H_
 #define SKINBUILDER_SCRIPTS_SKIN_READABILITY_H_
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 
@@ -204,7 +203,8 @@ TEST_F(FolderInTheWay, IsNeverReplaced) {
 
 using Interruption = EndToEndTest;
 
-// Ctrl-C reaches the program and its tools alike (one process group).
+// Ctrl-C reaches the program, which stops its tools (they run in process
+// groups of their own).
 TEST_F(Interruption, DuringTheImagePassesPutsThePreviousSkinBack) {
   Workspace workspace;
   std::string skin = workspace.path() + "/Korvel Dazo Colorized";

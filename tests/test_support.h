@@ -124,6 +124,7 @@ inline bool ends_with(const std::string& text, const std::string& tail) {
 
 // Standard output of a command run by the system's shell.
 std::string command_output(const std::string& command);
+
 // The six characters after the '#' of the first line of identify's verbose
 // report that holds one, as the program measures a sample.
 std::string measured_colour(const std::string& image,

@@ -103,6 +103,7 @@ BuildVerdict check_built_skin(const SkinSettings& settings, const CommandTally& 
   verdict.colours_not_measured = colours_not_measured(settings);
   // Colours left as they were by commands that failed are told as those.
   if (image_commands.failed == 0) verdict.colours = check_measured_colours(settings);
+  if (!line_stopped_at_time_limit().empty()) verdict.time_limit = time_limit_message();
   if (!verdict.passed()) verdict.cause = failure_cause();
   if (image_commands.failed > 0 || verdict.images.transparency_changed > 0 ||
       verdict.colours.count > 0) {
@@ -119,6 +120,7 @@ void print_build_failure(const BuildVerdict& verdict) {
   }
   print_images(verdict.images);
   print_commands(verdict.image_commands);
+  if (!verdict.time_limit.empty()) std::printf("- %s\n", verdict.time_limit.c_str());
   print_scripts(verdict.scripts);
   if (verdict.colours_not_measured > 0) {
     std::printf("- %s could not be measured.\n",

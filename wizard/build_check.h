@@ -6,10 +6,10 @@
 // and adjustment command succeeded; both host scripts are complete
 // (scripts/script_check.h); every colour the scripts needed was measured
 // from the skin, not stood in for, and the section colours are those the
-// answers make (scripts/colour_check.h). A skin that fails any of these is not
-// ready: the program says what failed, in a few grouped lines that name
-// the real cause when there is one (a full disk, no write access), and
-// puts the previous skin back.
+// answers make (scripts/colour_check.h); no tool was stopped at its time
+// limit. A skin that fails any of these is not ready: the program says what
+// failed, in a few grouped lines that name the real cause when there is
+// one (a full disk, no write access), and puts the previous skin back.
 #ifndef SKINBUILDER_WIZARD_BUILD_CHECK_H_
 #define SKINBUILDER_WIZARD_BUILD_CHECK_H_
 
@@ -29,9 +29,10 @@ struct BuildVerdict {
   ColourCheck colours;          // measured section colours off their prediction
   const char* cause = nullptr;  // what made it fail, when that could be told
   std::string image_tool;       // the mogrify that ran, when the images point at it
+  std::string time_limit;       // a tool stopped at its time limit: the line that tells it
   bool passed() const {
     return image_commands.failed == 0 && images.failed() == 0 && scripts.complete() &&
-           colours_not_measured == 0 && colours.count == 0;
+           colours_not_measured == 0 && colours.count == 0 && time_limit.empty();
   }
 };
 

@@ -75,17 +75,21 @@ bool prepare_standard_skin() {
 }
 
 // The CUSTOM designs' question loop: every pass starts from the answers of
-// the last one, until the user accepts the preview.
-void ask_until_preview_accepted() {
-  do {
+// the last one, until the user accepts the preview. False when the preview
+// could not be made (it said why).
+bool ask_until_preview_accepted() {
+  for (;;) {
     ask_colour_questions(settings);
-  } while (!make_preview(settings));
+    PreviewAnswer answer = make_preview(settings);
+    if (answer != PreviewAnswer::kAgain) return answer == PreviewAnswer::kAccepted;
+  }
 }
 
 // The CUSTOM designs: questions and preview until accepted, the name, then
 // the folder is made and each style answer lays its overlay into it at once.
+// False when the build cannot start (the reason has been said).
 bool prepare_custom_skin() {
-  ask_until_preview_accepted();
+  if (!ask_until_preview_accepted()) return false;
   ask_skin_name(settings);
   if (!paths_fit() || !begin_skin_build(settings.skin_name)) return false;
   clear_skin_folder(settings.skin_name);

@@ -10,6 +10,10 @@
 //             the first of them a colour, as in ImageMagick's (so that a
 //             skin built with the stand-ins measures #5898EC);
 //   tool      ends with the exit status its first argument gives;
+//   hang      sleeps until it is stopped, as a tool that never returns,
+//             once it has made the file hang.running;
+//   stubborn  the same (stubborn.running), but ignores Ctrl-C and SIGTERM
+//             (and SIGHUP where there is one), so only a kill ends it;
 //   anything else prints its arguments, one per line.
 // Asked for -version, each prints "Version: ImageMagick " and the value of
 // STAND_IN_VERSION when that is set, and nothing else.
@@ -24,9 +28,12 @@
 //   identify  warn-hash    a warning holding '#' comes before the report
 //             bad-code     the report's only colour is #GGHHII
 // A fault of the other tool hands the run over unchanged.
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 #ifdef _WIN32
 #include <fcntl.h>
@@ -115,6 +122,19 @@ int act_with_fault(const std::string& name, const std::string& fault, int argc, 
   return hand_over(argc, argv, {});
 }
 
+[[noreturn]] void sleep_forever(const std::string& name) {
+  if (std::FILE* marker = std::fopen((name + ".running").c_str(), "wb")) std::fclose(marker);
+  for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
+}
+
+void ignore_interruptions() {
+  std::signal(SIGINT, SIG_IGN);
+  std::signal(SIGTERM, SIG_IGN);
+#ifdef SIGHUP
+  std::signal(SIGHUP, SIG_IGN);
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,6 +157,8 @@ int main(int argc, char** argv) {
   if (name == "mogrify") return act_as_mogrify(argc, argv);
   if (name == "identify") return act_as_identify(argc, argv);
   if (name == "tool") return argc > 1 ? std::atoi(argv[1]) : 0;
+  if (name == "stubborn") ignore_interruptions();
+  if (name == "hang" || name == "stubborn") sleep_forever(name);
   for (int i = 1; i < argc; ++i) std::printf("%s\n", argv[i]);
   return 0;
 }
