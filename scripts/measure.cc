@@ -62,9 +62,10 @@ bool is_digit(char c) {
 }
 
 // What the tool prints between the brackets: channel values, whole or with
-// a fraction, separated by commas.
+// a fraction, separated by commas. ImageMagick 7 pads each value to the
+// width of the largest ("( 88,152,238)"), 6 does not.
 bool is_channel_text(char c) {
-  return is_digit(c) || c == ',' || c == '.' || c == '-';
+  return is_digit(c) || c == ',' || c == '.' || c == '-' || c == ' ';
 }
 
 const char* skip_blanks(const char* at, const char* end) {

@@ -78,6 +78,9 @@ TEST(MeasureTest, ReadsSixAndTwelveDigitCodes) {
   EXPECT_EQ("FFFF00", parsed(histogram_line("FF80fffe007F")));
   EXPECT_EQ("FF00FF", parsed(histogram_line("FFFF0000FFFF8000")));  // and alpha
   EXPECT_EQ("58EE00", parsed("  7: (88.25,238,-0.5) #58EE00 srgb(88,238,0)\n"));
+  // ImageMagick 7 pads the values, here as its identify wrote them under Wine.
+  EXPECT_EQ("5898EE", parsed("        36: ( 88,152,238) #5898EE srgb(88,152,238)\r\n"
+                             "         1: (255,255,255,255) #FFFFFFFF white\r\n"));
 }
 
 // Lines holding '#' that are not histogram lines are passed over, however
