@@ -21,6 +21,11 @@
 bool write_file_atomically(const std::string& path, const std::string& bytes,
                            std::error_code& failure);
 
+// Makes a new or renamed entry beside path reach the disk with its folder,
+// so that a power loss cannot forget a rename the program has built on.
+// Nothing to do on Windows, whose renames are journalled with the folder.
+void flush_folder_of(const std::string& path);
+
 // The temporary file's name for a target, for the given process and try.
 std::string temporary_file_name(const std::string& path, unsigned long process, int attempt);
 

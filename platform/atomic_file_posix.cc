@@ -44,9 +44,9 @@ bool write_all(int fd, const std::string& bytes) {
   return true;
 }
 
-// The rename is an entry of the folder: it is on the disk once the folder
-// is flushed. The file itself is whole by then, so a failure here changes
-// nothing that could be told.
+}  // namespace
+
+// A failure here changes nothing that could be told: the file is whole.
 void flush_folder_of(const std::string& path) {
   std::filesystem::path folder = std::filesystem::path(path).parent_path();
   int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -54,8 +54,6 @@ void flush_folder_of(const std::string& path) {
   fsync(fd);
   close(fd);
 }
-
-}  // namespace
 
 bool write_file_atomically(const std::string& path, const std::string& bytes,
                            std::error_code& failure) {

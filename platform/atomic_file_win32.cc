@@ -69,3 +69,5 @@ bool write_file_atomically(const std::string& path, const std::string& bytes,
   if (!written) DeleteFileW(temporary.c_str());
   return written;
 }
+
+void flush_folder_of(const std::string&) {}

@@ -5,22 +5,13 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "platform/atomic_file.h"
 #include "platform/file_moves.h"
-#include "platform/paths.h"
 
 namespace {
 
 std::error_code last_error() {
   return std::error_code(errno, std::generic_category());
-}
-
-// A new name reaches the disk only with its folder: without this, a power
-// loss may forget a rename that the program has built on.
-void flush_folder(const std::string& folder) {
-  int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
 }
 
 }  // namespace
@@ -36,8 +27,8 @@ RenameResult rename_path(const std::string& from, const std::string& to,
     return RenameResult::kFailed;
   }
   if (rename(from.c_str(), to.c_str()) == 0) {
-    flush_folder(folder_of(from));
-    flush_folder(folder_of(to));
+    flush_folder_of(from);
+    flush_folder_of(to);
     return RenameResult::kRenamed;
   }
   failure = last_error();
