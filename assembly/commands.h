@@ -59,13 +59,21 @@ std::string time_limit_message();
 // path is one word), or, when not even the last does, the end of it.
 std::string line_in_brief(const std::string& line, size_t most);
 
+// The status of a line that was not run, or whose program was stopped,
+// because the user interrupted the program (platform/interruption.h).
+// From the first such line on, every later one gets it too, so a pass
+// stops at its next command and the driver puts the folders right.
+constexpr int kInterruptedStatus = -2;
+
 // How many commands of a pass ran, and how many of them failed.
 struct CommandTally {
   int run = 0;
   int failed = 0;
+  bool interrupted = false;
   void count(int status) {
     ++run;
     if (status != 0) ++failed;
+    if (status == kInterruptedStatus) interrupted = true;
   }
 };
 
