@@ -29,8 +29,10 @@ declare -A CI_RUNS=(
   [listing_file]=40000
   [placeholder_value]=20000
   [png_decoder]=200000
+  [palette_file]=100000
 )
-TARGETS="answer_stream preset_file command_line listing_file placeholder_value png_decoder"
+TARGETS="answer_stream preset_file command_line listing_file placeholder_value png_decoder
+palette_file"
 
 usage() {
   echo "usage: fuzz/run.sh SECONDS | --ci" >&2
