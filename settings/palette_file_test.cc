@@ -113,7 +113,7 @@ TEST(PaletteFileTest, ListsSkipTheBackgroundShadesAndKeepFileOrder) {
   expect_palette(read_text(gimp, "reed.gpl"), "Reed Marsh", PaletteFormat::kGimp,
                  "4a7858 808080 c45e3e 4268a0 dab040");
   const char list[] =
-      "// Clay Studio\r\n#1A1A1A\r\n#f5f5f5\r\n\r\n#c65\r\n3f7d9a  Lake\r\n; spare\r\n"
+      "\xEF\xBB\xBF// Clay Studio\r\n#1A1A1A\r\n#f5f5f5\r\n\r\n#c65\r\n3f7d9a  Lake\r\n; spare\r\n"
       "# favourites below\r\n#8a5fb0\r\n#E2B04A\r\n#4fa86b sage\r\n#123456\r\n";
   expect_palette(read_text(list, "clay studio.txt"), "clay studio", PaletteFormat::kHexList,
                  "cc6655 3f7d9a 8a5fb0 e2b04a 4fa86b");
