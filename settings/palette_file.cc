@@ -40,6 +40,9 @@ const PaletteMapping kMappings[] = {
     {PaletteFormat::kHexList, "hex list", {}, nullptr},
 };
 
+// Where the colours start in the mapping's text, after the formats' labels.
+constexpr size_t kLabelColumn = 16;
+
 const char kInFileOrder[] =
     "the first five colours in file order, near-black and near-white greys skipped";
 
@@ -255,8 +258,8 @@ std::string palette_mapping_text() {
     std::string colors = mapping_colors(kMappings[i]);
     bool last = i + 1 == std::size(kMappings) || mapping_colors(kMappings[i + 1]) != colors;
     if (!last) continue;
-    text += "  " + labels + std::string(labels.size() < 14 ? 16 - labels.size() : 2, ' ') + colors +
-            "\n";
+    size_t gap = labels.size() + 2 < kLabelColumn ? kLabelColumn - labels.size() : 2;
+    text += "  " + labels + std::string(gap, ' ') + colors + "\n";
     labels.clear();
   }
   return text;

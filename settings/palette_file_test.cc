@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "tests/test_support.h"
 
