@@ -29,7 +29,7 @@ declare -A CI_RUNS=(
   [listing_file]=40000
   [placeholder_value]=20000
   [png_decoder]=200000
-  [palette_file]=100000
+  [palette_file]=10000
 )
 TARGETS="answer_stream preset_file command_line listing_file placeholder_value png_decoder
 palette_file"
