@@ -1,6 +1,6 @@
 // Tests of the template generator: they run the real make-skindata binary
-// and inspect what it wrote, against the builder's own tables of clones,
-// recolouring rows, adjustment rows and samples.
+// and inspect what it wrote, against the skin's layout (clones, recolouring
+// and adjustment runs) and the samples the measurement reads.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "assembly/file_structure.h"
-#include "assembly/global_adjust.h"
-#include "assembly/recolor.h"
+#include "assembly/skin_layout.h"
 #include "platform/image_tools.h"
 #include "platform/wildcard.h"
 #include "scripts/measure.h"
@@ -49,11 +48,6 @@ std::string slashes(std::string path) {
   return path;
 }
 
-std::string with_tag(std::string name, const std::string& tag) {
-  size_t at = name.find("CS1");
-  return at == std::string::npos ? name : name.replace(at, 3, tag);
-}
-
 bool starts_with(const std::string& text, const std::string& prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
 }
@@ -80,17 +74,16 @@ FileSet matching_row(const FileSet& files, const std::string& row_pattern) {
 // lists: copied animation folders with renamed files, and tagged copies.
 FileSet cloned(const FileSet& skin) {
   FileSet out = skin;
-  for (const AnimationClone& c : kAnimationClones) {
-    std::string source = c.source, target = with_tag(source, c.tag);
-    for (const std::string& f : matching(skin, "Images/Animations/" + source, "*")) {
+  for (const Clone& c : animation_clones()) {
+    for (const std::string& f : matching(skin, "Images/Animations/" + c.source, "*")) {
       std::string name = f.substr(f.rfind('/') + 1);
-      if (starts_with(name, source)) name = target + name.substr(source.size());
-      out.insert("Images/Animations/" + target + "/" + name);
+      if (starts_with(name, c.source)) name = c.name + name.substr(c.source.size());
+      out.insert("Images/Animations/" + c.name + "/" + name);
     }
   }
-  for (const FileClone& c : kFileClones) {
-    for (const std::string& f : matching(skin, slashes(c.folder), c.pattern)) {
-      out.insert(slashes(c.folder) + "/" + with_tag(f.substr(f.rfind('/') + 1), c.tag));
+  for (const Clone& c : file_clones()) {
+    for (const std::string& f : matching(skin, slashes(c.folder), c.source + "*")) {
+      out.insert(slashes(c.folder) + "/" + c.name + f.substr(f.rfind('/') + 1 + c.source.size()));
     }
   }
   return out;
@@ -104,28 +97,30 @@ FileSet template_files(const std::string& skindata) {
 // that every section-tagged image and every animation is recoloured once.
 void expect_tables_find_files(const std::string& skindata) {
   FileSet skin = template_files(skindata), multi = cloned(skin);
-  for (const AnimationClone& c : kAnimationClones) {
-    EXPECT_FALSE(matching(skin, std::string("Images/Animations/") + c.source, "*.png").empty())
-        << c.source;
+  for (const Clone& c : animation_clones()) {
+    EXPECT_FALSE(matching(skin, "Images/Animations/" + c.source, "*.png").empty()) << c.source;
   }
-  for (const FileClone& c : kFileClones) {
-    EXPECT_FALSE(matching(skin, slashes(c.folder), c.pattern).empty()) << c.pattern;
+  for (const Clone& c : file_clones()) {
+    EXPECT_FALSE(matching(skin, slashes(c.folder), c.source + "*").empty()) << c.source;
   }
   std::map<std::string, int> hits;
-  for (const RecolorRow& row : kRecolorGroupA) {
-    EXPECT_FALSE(matching_row(skin, row.pattern).empty()) << row.pattern;
-    for (const auto& f : matching_row(multi, row.pattern)) ++hits[f];
+  for (const ImageRun& run : recolor_runs(true)) {
+    EXPECT_FALSE(matching_row(multi, run.pattern).empty()) << run.pattern;
+    for (const auto& f : matching_row(multi, run.pattern)) ++hits[f];
   }
-  for (const RecolorRow& row : kRecolorGroupB) {
-    EXPECT_FALSE(matching_row(multi, row.pattern).empty()) << row.pattern;
-    for (const auto& f : matching_row(multi, row.pattern)) ++hits[f];
+  for (const ImageRun& run : recolor_runs(false)) {
+    EXPECT_FALSE(matching_row(skin, run.pattern).empty()) << run.pattern;
   }
   for (const std::string& f : multi) {
     bool tagged = std::regex_search(f.substr(f.rfind('/') + 1), std::regex("^CS[1-4]"));
     EXPECT_EQ(hits[f], starts_with(f, "Images/Animations/") || tagged ? 1 : 0) << f;
   }
-  for (const char* row : kAdjustListA) EXPECT_FALSE(matching_row(skin, row).empty()) << row;
-  for (const char* row : kAdjustListB) EXPECT_FALSE(matching_row(multi, row).empty()) << row;
+  for (const std::string& row : adjust_patterns(false)) {
+    EXPECT_FALSE(matching_row(skin, row).empty()) << row;
+  }
+  for (const std::string& row : adjust_patterns(true)) {
+    EXPECT_FALSE(matching_row(multi, row).empty()) << row;
+  }
   for (const SampleRow& row : kSamples) {
     EXPECT_EQ(skin.count(std::string("Images/Other/") + row.sample_file), 1u) << row.sample_file;
   }
