@@ -79,7 +79,7 @@ int adjust_pattern(const char* pattern, const SkinSettings& settings) {
   char command[kCommandBufferSize];
   format_global_command(command, settings, settings.skin_name, pattern);
   int status = run_command(command);
-  std::printf(".");
+  if (status != kInterruptedStatus) std::printf(".");
   return status;
 }
 
@@ -89,10 +89,16 @@ CommandTally adjust_skin_globally(const SkinSettings& settings) {
   CommandTally tally;
   if (settings.global_adjust != 2) return tally;
   std::printf("Making global adjustments for %s", settings.skin_name);
-  for (const char* pattern : kAdjustListA) tally.count(adjust_pattern(pattern, settings));
-  if (is_multicolor(settings)) {
-    for (const char* pattern : kAdjustListB) tally.count(adjust_pattern(pattern, settings));
+  for (const char* pattern : kAdjustListA) {
+    if (tally.interrupted) break;
+    tally.count(adjust_pattern(pattern, settings));
   }
-  std::printf("Done.\n");
+  if (is_multicolor(settings)) {
+    for (const char* pattern : kAdjustListB) {
+      if (tally.interrupted) break;
+      tally.count(adjust_pattern(pattern, settings));
+    }
+  }
+  if (!tally.interrupted) std::printf("Done.\n");
   return tally;
 }

@@ -95,7 +95,7 @@ int recolor_row(const RecolorRow& row, const SkinSettings& settings, bool dot) {
   format_section_command(command, section_color(settings, row.section), settings.skin_name,
                          row.pattern);
   int status = run_command(command);
-  if (dot) std::printf(".");
+  if (dot && status != kInterruptedStatus) std::printf(".");
   return status;
 }
 
@@ -104,12 +104,15 @@ int recolor_row(const RecolorRow& row, const SkinSettings& settings, bool dot) {
 CommandTally recolor_skin(const SkinSettings& settings) {
   CommandTally tally;
   std::printf("Modifying colors for %s.", settings.skin_name);
-  for (size_t i = 0; i < kRecolorGroupACount; ++i) {
+  for (size_t i = 0; i < kRecolorGroupACount && !tally.interrupted; ++i) {
     tally.count(recolor_row(kRecolorGroupA[i], settings, i < kRecolorGroupACount - kUndottedTail));
   }
   if (is_multicolor(settings)) {
-    for (const RecolorRow& row : kRecolorGroupB) tally.count(recolor_row(row, settings, true));
+    for (const RecolorRow& row : kRecolorGroupB) {
+      if (tally.interrupted) break;
+      tally.count(recolor_row(row, settings, true));
+    }
   }
-  std::printf("Done.\n");
+  if (!tally.interrupted) std::printf("Done.\n");
   return tally;
 }
