@@ -5,6 +5,7 @@
 
 #include "assembly/commands.h"
 #include "color/colour_metrics.h"
+#include "platform/interruption.h"
 #include "platform/native_path.h"
 #include "platform/paths.h"
 #include "scripts/host_scripts.h"
@@ -47,7 +48,7 @@ void measure_section(const SkinSettings& settings, int section, char* slot) {
   asked_colour(section_color(settings, section), fallback);
   measure_sample_into(kSamples[kFirstSectionSample + section - 1], settings.skin_name, fallback,
                       slot, measured_skin.sections[section - 1]);
-  customize_template_script(settings, measured_greys, slot, section);
+  if (!interruption_noted()) customize_template_script(settings, measured_greys, slot, section);
 }
 
 int hex_value(char c) {
@@ -157,12 +158,14 @@ void measure_sample(const SampleRow& row, const char* skin_name, const char* fal
 
 bool measure_sample_checked(const SampleRow& row, const char* skin_name, const char* fallback,
                             char* out) {
+  // After an interruption nothing more is measured or said.
+  if (interruption_noted()) return false;
   std::printf("%s", row.message);
   char line[kCommandBufferSize];
   format_command(line,
                  ".\\skindata\\identify -verbose \".\\%s\\Images\\Other\\%s\" | findstr # > %s",
                  skin_name, row.sample_file, row.listing_file);
-  run_command(line);
+  if (run_command(line) == kInterruptedStatus) return false;
   bool measured = read_listed_colour(row.listing_file, out);
   if (!measured) {
     std::memcpy(out, fallback, kColourDigits);
@@ -185,7 +188,7 @@ void customize_scripts(const SkinSettings& settings) {
   if (is_multicolor(settings)) {
     for (int section = 2; section <= 4; ++section) measure_section(settings, section, slot);
   }
-  customize_host_scripts(settings.skin_name);
+  if (!interruption_noted()) customize_host_scripts(settings.skin_name);
 }
 
 int colours_not_measured(const SkinSettings& settings) {

@@ -8,6 +8,7 @@
 #include "assembly/recolor.h"
 #include "color/modulation.h"
 #include "color/preview.h"
+#include "platform/interruption.h"
 #include "scripts/measure.h"
 #include "scripts/skin_readability.h"
 #include "settings/presets.h"
@@ -66,12 +67,13 @@ bool paths_fit() {
 }
 
 // The STANDARD designs ask nothing more: their colours are the defaults.
-// False when the build cannot start (the reason has been said).
-bool prepare_standard_skin() {
+// Not active when the build cannot start (the reason has been said).
+SkinBuild prepare_standard_skin() {
   compute_modulation(settings);
-  if (!paths_fit() || !begin_skin_build(settings.skin_name)) return false;
-  prepare_standard_folder(settings);
-  return true;
+  if (!paths_fit()) return SkinBuild{};
+  SkinBuild build = begin_skin_build(settings.skin_name);
+  if (build.active) prepare_standard_folder(settings);
+  return build;
 }
 
 // The CUSTOM designs' question loop: every pass starts from the answers of
@@ -87,27 +89,36 @@ bool ask_until_preview_accepted() {
 
 // The CUSTOM designs: questions and preview until accepted, the name, then
 // the folder is made and each style answer lays its overlay into it at once.
-// False when the build cannot start (the reason has been said).
-bool prepare_custom_skin() {
-  if (!ask_until_preview_accepted()) return false;
+// Not active when the build cannot start (the reason has been said).
+SkinBuild prepare_custom_skin() {
+  if (!ask_until_preview_accepted()) return SkinBuild{};
   ask_skin_name(settings);
-  if (!paths_fit() || !begin_skin_build(settings.skin_name)) return false;
+  if (!paths_fit()) return SkinBuild{};
+  SkinBuild build = begin_skin_build(settings.skin_name);
+  if (!build.active) return build;
   clear_skin_folder(settings.skin_name);
   ask_style_questions(settings);
-  return true;
+  return build;
 }
 
 // File structure, images and scripts, the same for every design. Returns
-// the image commands' tally for the build's check.
+// the image commands' tally for the build's check. After an interruption
+// (platform/interruption.h) no further stage begins and the tally says so:
+// the clones and the scripts keep no tally, so the flag tells for them and
+// for the style questions before.
 CommandTally build_skin() {
-  clear_screen();
-  construct_file_structure(settings);
-  clear_screen();
-  CommandTally image_commands = recolor_skin(settings);
-  CommandTally adjustments = adjust_skin_globally(settings);
-  image_commands.run += adjustments.run;
-  image_commands.failed += adjustments.failed;
-  customize_scripts(settings);
+  CommandTally image_commands;
+  if (!interruption_noted()) {
+    clear_screen();
+    construct_file_structure(settings);
+  }
+  if (!interruption_noted()) {
+    clear_screen();
+    image_commands = recolor_skin(settings);
+    if (!image_commands.interrupted) image_commands.add(adjust_skin_globally(settings));
+  }
+  if (!interruption_noted()) customize_scripts(settings);
+  image_commands.interrupted = interruption_noted();
   return image_commands;
 }
 
@@ -127,10 +138,10 @@ void wait_to_finish() {
 
 // Only a skin that passed the build's check is called ready; otherwise the
 // report says what failed and the previous skin comes back.
-bool finish_build(const CommandTally& image_commands) {
+bool finish_build(SkinBuild& build, const CommandTally& image_commands) {
   BuildVerdict verdict = check_built_skin(settings, image_commands);
   if (verdict.passed()) {
-    keep_new_skin();
+    keep_new_skin(build);
     announce_ready();
     print_build_notes(verdict);
     report_skin_readability(settings);
@@ -138,7 +149,7 @@ bool finish_build(const CommandTally& image_commands) {
   }
   clear_screen();
   print_build_failure(verdict);
-  restore_previous_skin();
+  restore_previous_skin(build);
   std::printf("\n");
   return false;
 }
@@ -152,8 +163,13 @@ int run_wizard() {
   print_presets_left_out(catalog);
   finish_build_cut_short();
   choose_design();
-  bool started = is_standard(settings) ? prepare_standard_skin() : prepare_custom_skin();
-  bool built = started && finish_build(build_skin());
+  SkinBuild build = is_standard(settings) ? prepare_standard_skin() : prepare_custom_skin();
+  bool started = build.active;
+  CommandTally image_commands = started ? build_skin() : CommandTally{};
+  // Ctrl-C and its kin end the build where it stands: the folders are put
+  // back and the run ends as the signal would have ended it.
+  if (image_commands.interrupted) return stop_interrupted_build(build);
+  bool built = started && finish_build(build, image_commands);
   if (!started) std::printf("\n");
   // A failed custom build still offers the preset, so no answer is lost.
   bool saved = !is_custom(settings) || save_preset(settings);

@@ -32,13 +32,13 @@ struct AnswerInput {
 AnswerInput input;
 
 // True when a byte is there to be taken, reading more when needed. A
-// Ctrl-C while the skin folder is being replaced ends the wait: the
-// program then puts the folder right and ends.
+// Ctrl-C while the skin folder is being replaced ends the wait, and the
+// input with it: the questions left take their defaults, and the driver,
+// which sees the interruption next, puts the folder right and ends.
 bool has_byte() {
   if (input.start < input.end) return true;
   if (input.ended) return false;
   long count = read_unless_interrupted(input.stream, input.bytes, sizeof input.bytes);
-  if (count < 0) handle_interruption();
   if (count <= 0) {
     input.ended = true;
     return false;

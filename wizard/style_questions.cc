@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "assembly/commands.h"
 #include "assembly/file_structure.h"
@@ -85,7 +86,8 @@ void ask_skin_name(SkinSettings& settings) {
     format_bounded(scratch, sizeof scratch, "%s", settings.skin_name);
     bool typed = ask_text("(Default = %s)\n: ", scratch, sizeof scratch);
     const char* problem = skin_name_problem(settings, scratch);
-    if (problem == nullptr) problem = name_taken_by_other_folder(scratch);
+    std::string taken = problem == nullptr ? name_taken_by_other_folder(scratch) : "";
+    if (!taken.empty()) problem = taken.c_str();
     if (problem == nullptr) {
       set_skin_name(settings, scratch);
       return;
