@@ -1,6 +1,7 @@
 #include "wizard/driver.h"
 
 #include <cstdio>
+#include <string>
 
 #include "assembly/file_structure.h"
 #include "assembly/global_adjust.h"
@@ -60,9 +61,9 @@ void choose_design() {
 // Before anything is touched: a skin whose paths the system cannot take
 // would fail deep in the build.
 bool paths_fit() {
-  const char* problem = skin_path_problem(settings);
-  if (problem != nullptr) std::printf("\n%s\n", problem);
-  return problem == nullptr;
+  std::string problem = skin_path_problem(settings);
+  if (!problem.empty()) std::printf("\n%s\n", problem.c_str());
+  return problem.empty();
 }
 
 // The STANDARD designs ask nothing more: their colours are the defaults.
