@@ -98,9 +98,15 @@ bool prepare_custom_skin() {
   return true;
 }
 
-// File structure, images and scripts, the same for every design. Returns
-// the image commands' tally for the build's check.
-CommandTally build_skin() {
+// What a build hands on to its check: the image commands' tally and the
+// colours measured for the scripts.
+struct BuiltSkin {
+  CommandTally image_commands;
+  MeasuredSkin colours;
+};
+
+// File structure, images and scripts, the same for every design.
+BuiltSkin build_skin() {
   clear_screen();
   construct_file_structure(settings);
   clear_screen();
@@ -108,8 +114,8 @@ CommandTally build_skin() {
   CommandTally adjustments = adjust_skin_globally(settings);
   image_commands.run += adjustments.run;
   image_commands.failed += adjustments.failed;
-  customize_scripts(settings);
-  return image_commands;
+  MeasuredSkin colours = customize_scripts(settings);
+  return {image_commands, colours};
 }
 
 void announce_ready() {
@@ -128,13 +134,13 @@ void wait_to_finish() {
 
 // Only a skin that passed the build's check is called ready; otherwise the
 // report says what failed and the previous skin comes back.
-bool finish_build(const CommandTally& image_commands) {
-  BuildVerdict verdict = check_built_skin(settings, image_commands);
+bool finish_build(const BuiltSkin& built) {
+  BuildVerdict verdict = check_built_skin(settings, built.image_commands, built.colours);
   if (verdict.passed()) {
     keep_new_skin();
     announce_ready();
     print_build_notes(verdict);
-    report_skin_readability(settings);
+    report_skin_readability(settings, built.colours);
     return true;
   }
   clear_screen();
