@@ -14,28 +14,23 @@ void list(const std::string& file, const std::string& colour) {
   write_file(".\\skindata\\temp\\" + file, "  36: (1,2,3) #" + colour + "\n");
 }
 
-SkinSettings settings_for(int32_t design, int32_t global_adjust) {
+// The build's settings, and in measured what it measured for the driver to hand on.
+SkinSettings built(int32_t design, int32_t global_adjust, MeasuredSkin& measured) {
   SkinSettings settings = design_settings(design);
   settings.global_adjust = global_adjust;
   set_skin_name(settings, "My Skin");
-  return settings;
-}
-
-// The build's measurements, as the driver hands them on.
-MeasuredSkin built(const SkinSettings& settings) {
   write_file(".\\My Skin\\Scripts\\Template.txt", "HEXCS1");
-  MeasuredSkin measured;
   stdout_of([&] { measured = customize_scripts(settings); });
   recorded_commands().clear();
-  return measured;
+  return settings;
 }
 
 TEST(SkinReadabilityTest, WithoutAdjustmentsOnlyTheDarkGreyIsMeasuredAgain) {
   ScratchFolder folder;
   CommandRecorder recorder;
   list("CS1info.txt", "5798EE");
-  SkinSettings settings = settings_for(kStandardSingle, 1);
-  MeasuredSkin measured = built(settings);
+  MeasuredSkin measured;
+  SkinSettings settings = built(kStandardSingle, 1, measured);
   list("DGfinal.txt", "262626FF");
   EXPECT_EQ("Colours read well.\n\n",
             stdout_of([&] { report_skin_readability(settings, measured); }));
@@ -60,8 +55,8 @@ TEST(SkinReadabilityTest, AfterAdjustmentsTheBuildsOwnMeasurementsAreUsed) {
   for (const char* grey : {"LGinfo.txt", "MGinfo.txt", "DGinfo.txt"}) list(grey, "101010");
   std::remove("skindata/temp/CS2info.txt");  // its asked-for colour stood in for the scripts
   list("DGfinal.txt", "FFFFFF");             // a stale listing of no concern here
-  SkinSettings settings = settings_for(kCustomMulti, 2);
-  MeasuredSkin measured = built(settings);
+  MeasuredSkin measured;
+  SkinSettings settings = built(kCustomMulti, 2, measured);
   const std::string unconfirmed = "; no colour to try could be confirmed with the image tool\n";
   EXPECT_EQ(
       "GENERATORS: 0000FF controls on the 101010 background 2.2:1, hard to see (aim for 3:1 or "

@@ -248,10 +248,8 @@ TEST(SkindataGenerator, FullVariantIsSizedLikeARealSkin) {
 }
 
 // The template holds every placeholder the builder fills in, in each form
-// the passes look for (composed sidebar colours, numbered colour names),
-// and no other word that looks like one: with the builder's words taken
-// out, no colour name "ALT..." is left, nor, outside comments and quoted
-// names, any word of capitals.
+// the passes look for, and no other: with them taken out, no colour name
+// "ALT..." is left, nor, outside comments and quoted names, a capital word.
 TEST(SkindataTemplateScript, HoldsTheBuildersPlaceholdersOnlyAndNamesImagesThatExist) {
   const std::string& dir = small_skindata();
   ASSERT_FALSE(dir.empty());
@@ -270,9 +268,8 @@ TEST(SkindataTemplateScript, HoldsTheBuildersPlaceholdersOnlyAndNamesImagesThatE
   }
   EXPECT_EQ(left.find("ALT"), std::string::npos) << left.substr(left.find("ALT"), 20);
   left = std::regex_replace(left, std::regex("//[^\n]*|\"[^\"\n]*\""), "");
-  std::smatch unknown;
-  EXPECT_FALSE(std::regex_search(left, unknown, std::regex("\\b[A-Z][A-Z0-9]{2,}\\b")))
-      << unknown.str();
+  std::smatch word;
+  EXPECT_FALSE(std::regex_search(left, word, std::regex("\\b[A-Z][A-Z0-9]{2,}\\b"))) << word.str();
   size_t start = script.find("Z2COMMENTSTART"), end = script.find("Z2COMMENTEND");
   ASSERT_NE(end, std::string::npos);
   ASSERT_LT(start, end);
