@@ -34,7 +34,7 @@ SkinSettings settings_for(int32_t design) {
   return settings;
 }
 
-const MeasuredGreys kGreys = {"a1a1a1", "b2b2b2", "c3c3c3"};
+const MeasuredSkin kGreys = {{}, {"a1a1a1", true}, {"b2b2b2", true}, {"c3c3c3", true}};
 
 TEST(TemplateScriptTest, SingleColourSpreadsOneColour) {
   ScratchFolder folder;

@@ -1,6 +1,7 @@
 #include "wizard/driver.h"
 
 #include <cstdio>
+#include <string>
 
 #include "assembly/file_structure.h"
 #include "assembly/global_adjust.h"
@@ -61,9 +62,9 @@ void choose_design() {
 // Before anything is touched: a skin whose paths the system cannot take
 // would fail deep in the build.
 bool paths_fit() {
-  const char* problem = skin_path_problem(settings);
-  if (problem != nullptr) std::printf("\n%s\n", problem);
-  return problem == nullptr;
+  std::string problem = skin_path_problem(settings);
+  if (!problem.empty()) std::printf("\n%s\n", problem.c_str());
+  return problem.empty();
 }
 
 // The STANDARD designs ask nothing more: their colours are the defaults.
@@ -101,25 +102,30 @@ SkinBuild prepare_custom_skin() {
   return build;
 }
 
-// File structure, images and scripts, the same for every design. Returns
-// the image commands' tally for the build's check. After an interruption
-// (platform/interruption.h) no further stage begins and the tally says so:
-// the clones and the scripts keep no tally, so the flag tells for them and
-// for the style questions before.
-CommandTally build_skin() {
+// What a build hands on to its check: the image commands' tally and the
+// colours measured for the scripts.
+struct BuiltSkin {
   CommandTally image_commands;
-  if (!interruption_noted()) {
-    clear_screen();
-    construct_file_structure(settings);
-  }
-  if (!interruption_noted()) {
-    clear_screen();
-    image_commands = recolor_skin(settings);
-    if (!image_commands.interrupted) image_commands.add(adjust_skin_globally(settings));
-  }
-  if (!interruption_noted()) customize_scripts(settings);
-  image_commands.interrupted = interruption_noted();
-  return image_commands;
+  MeasuredSkin colours;
+  bool interrupted;  // no further stage began
+};
+
+// File structure, images and scripts, the same for every design. An
+// interruption (platform/interruption.h) stops it at the next command.
+BuiltSkin build_skin() {
+  BuiltSkin built = {};
+  clear_screen();
+  built.interrupted = !construct_file_structure(settings);
+  if (built.interrupted) return built;
+  clear_screen();
+  built.image_commands = recolor_skin(settings);
+  if (!built.image_commands.interrupted) built.image_commands.add(adjust_skin_globally(settings));
+  built.interrupted = built.image_commands.interrupted;
+  if (built.interrupted) return built;
+  built.colours = customize_scripts(settings);
+  built.interrupted = built.colours.interrupted;
+  return built;
+}
 }
 
 void announce_ready() {
@@ -138,13 +144,13 @@ void wait_to_finish() {
 
 // Only a skin that passed the build's check is called ready; otherwise the
 // report says what failed and the previous skin comes back.
-bool finish_build(SkinBuild& build, const CommandTally& image_commands) {
-  BuildVerdict verdict = check_built_skin(settings, image_commands);
+bool finish_build(SkinBuild& build, const BuiltSkin& built) {
+  BuildVerdict verdict = check_built_skin(settings, built.image_commands, built.colours);
   if (verdict.passed()) {
     keep_new_skin(build);
     announce_ready();
     print_build_notes(verdict);
-    report_skin_readability(settings);
+    report_skin_readability(settings, built.colours);
     return true;
   }
   clear_screen();
@@ -165,11 +171,11 @@ int run_wizard() {
   choose_design();
   SkinBuild build = is_standard(settings) ? prepare_standard_skin() : prepare_custom_skin();
   bool started = build.active;
-  CommandTally image_commands = started ? build_skin() : CommandTally{};
+  BuiltSkin skin = started ? build_skin() : BuiltSkin{};
   // Ctrl-C and its kin end the build where it stands: the folders are put
   // back and the run ends as the signal would have ended it.
-  if (image_commands.interrupted) return stop_interrupted_build(build);
-  bool built = started && finish_build(build, image_commands);
+  if (skin.interrupted) return stop_interrupted_build(build);
+  bool built = started && finish_build(build, skin);
   if (!started) std::printf("\n");
   // A failed custom build still offers the preset, so no answer is lost.
   bool saved = !is_custom(settings) || save_preset(settings);
