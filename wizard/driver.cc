@@ -1,6 +1,7 @@
 #include "wizard/driver.h"
 
 #include <cstdio>
+#include <memory>
 
 #include "assembly/file_structure.h"
 #include "assembly/global_adjust.h"
@@ -8,6 +9,7 @@
 #include "assembly/recolor.h"
 #include "color/modulation.h"
 #include "color/preview.h"
+#include "platform/interruption.h"
 #include "scripts/measure.h"
 #include "scripts/skin_readability.h"
 #include "settings/presets.h"
@@ -20,10 +22,6 @@
 #include "wizard/style_questions.h"
 
 namespace {
-
-// The run's one settings record and the design menu behind it.
-SkinSettings settings;
-PresetCatalog catalog;
 
 void greet() {
   clear_screen();
@@ -45,7 +43,7 @@ void greet() {
 
 // Designs 1 to 4 take their defaults; any other number loads a preset, or
 // falls back to design 4 when there is none under that number.
-void choose_design() {
+void choose_design(const PresetCatalog& catalog, SkinSettings& settings) {
   const char* labels[kCatalogSize];
   catalog_labels(catalog, labels);
   ask_menu(labels, catalog.entry_count, &settings.design_choice);
@@ -53,13 +51,14 @@ void choose_design() {
     apply_design_defaults(settings);
     return;
   }
-  load_preset(catalog, settings.design_choice, settings);
+  // A preset that could not be used has said why: the user reads it first.
+  if (!load_preset(catalog, settings.design_choice, settings)) pause_for_enter();
   check_loaded_preset(settings);
 }
 
 // Before anything is touched: a skin whose paths the system cannot take
 // would fail deep in the build.
-bool paths_fit() {
+bool paths_fit(const SkinSettings& settings) {
   const char* problem = skin_path_problem(settings);
   if (problem != nullptr) std::printf("\n%s\n", problem);
   return problem == nullptr;
@@ -67,9 +66,9 @@ bool paths_fit() {
 
 // The STANDARD designs ask nothing more: their colours are the defaults.
 // False when the build cannot start (the reason has been said).
-bool prepare_standard_skin() {
+bool prepare_standard_skin(SkinSettings& settings) {
   compute_modulation(settings);
-  if (!paths_fit() || !begin_skin_build(settings.skin_name)) return false;
+  if (!paths_fit(settings) || !begin_skin_build(settings.skin_name)) return false;
   prepare_standard_folder(settings);
   return true;
 }
@@ -77,29 +76,31 @@ bool prepare_standard_skin() {
 // The CUSTOM designs' question loop: every pass starts from the answers of
 // the last one, until the user accepts the preview. False when the preview
 // could not be made (it said why).
-bool ask_until_preview_accepted() {
+bool ask_until_preview_accepted(SkinSettings& settings) {
   for (;;) {
     ask_colour_questions(settings);
-    PreviewAnswer answer = make_preview(settings);
-    if (answer != PreviewAnswer::kAgain) return answer == PreviewAnswer::kAccepted;
+    if (!make_preview(settings)) return false;
+    if (ask_preview_accepted()) return true;
   }
 }
 
 // The CUSTOM designs: questions and preview until accepted, the name, then
 // the folder is made and each style answer lays its overlay into it at once.
 // False when the build cannot start (the reason has been said).
-bool prepare_custom_skin() {
-  if (!ask_until_preview_accepted()) return false;
+bool prepare_custom_skin(SkinSettings& settings) {
+  if (!ask_until_preview_accepted(settings)) return false;
   ask_skin_name(settings);
-  if (!paths_fit() || !begin_skin_build(settings.skin_name)) return false;
+  if (!paths_fit(settings) || !begin_skin_build(settings.skin_name)) return false;
   clear_skin_folder(settings.skin_name);
-  ask_style_questions(settings);
+  // Interrupted at a style question: the folders are put right and the
+  // program ends here.
+  if (!ask_style_questions(settings)) handle_interruption();
   return true;
 }
 
 // File structure, images and scripts, the same for every design. Returns
 // the image commands' tally for the build's check.
-CommandTally build_skin() {
+CommandTally build_skin(const SkinSettings& settings) {
   clear_screen();
   construct_file_structure(settings);
   clear_screen();
@@ -111,7 +112,7 @@ CommandTally build_skin() {
   return image_commands;
 }
 
-void announce_ready() {
+void announce_ready(const SkinSettings& settings) {
   clear_screen();
   std::printf("Your skin is now ready.\n\n");
   std::printf(
@@ -127,11 +128,11 @@ void wait_to_finish() {
 
 // Only a skin that passed the build's check is called ready; otherwise the
 // report says what failed and the previous skin comes back.
-bool finish_build(const CommandTally& image_commands) {
+bool finish_build(const SkinSettings& settings, const CommandTally& image_commands) {
   BuildVerdict verdict = check_built_skin(settings, image_commands);
   if (verdict.passed()) {
     keep_new_skin();
-    announce_ready();
+    announce_ready(settings);
     print_build_notes(verdict);
     report_skin_readability(settings);
     return true;
@@ -146,17 +147,21 @@ bool finish_build(const CommandTally& image_commands) {
 }  // namespace
 
 int run_wizard() {
+  SkinSettings settings;
   init_settings(settings);
-  list_presets(catalog);
+  // A megabyte: on the heap, not the stack.
+  auto catalog = std::make_unique<PresetCatalog>();
+  list_presets(*catalog);
   greet();
-  print_presets_left_out(catalog);
+  print_presets_left_out(*catalog);
   finish_build_cut_short();
-  choose_design();
-  bool started = is_standard(settings) ? prepare_standard_skin() : prepare_custom_skin();
-  bool built = started && finish_build(build_skin());
+  choose_design(*catalog, settings);
+  bool started =
+      is_standard(settings) ? prepare_standard_skin(settings) : prepare_custom_skin(settings);
+  bool built = started && finish_build(settings, build_skin(settings));
   if (!started) std::printf("\n");
   // A failed custom build still offers the preset, so no answer is lost.
-  bool saved = !is_custom(settings) || save_preset(settings);
+  bool saved = !is_custom(settings) || !ask_save_wanted() || save_preset(settings);
   wait_to_finish();
   return built && saved ? 0 : 1;
 }

@@ -80,9 +80,9 @@ TEST_F(PromptTest, LongLineIsReadInPiecesAndEndOfInputActsAsEnter) {
   char text[32] = "keep";
   feed("12" + std::string(598, 'x') + "\nlast");
   ask_int("%d", &first);
-  EXPECT_EQ(511u, std::strlen(answer_line));
+  EXPECT_EQ(511u, std::strlen(answer_line()));
   ask_int("%d", &second);  // the 89 characters left over answer this question
-  EXPECT_EQ(std::string(89, 'x') + "\n", answer_line);
+  EXPECT_EQ(std::string(89, 'x') + "\n", answer_line());
   EXPECT_TRUE(ask_text("%s", text, sizeof text));
   EXPECT_FALSE(input_closed());
   ask_int("%d", &untouched);
@@ -106,7 +106,7 @@ TEST_F(PromptTest, WindowsLineEndsReadAsPlainOnes) {
   EXPECT_TRUE(ask_text("%s", name, sizeof name));
   EXPECT_STREQ("My Skin", name);
   ask_int("%d", &number);
-  EXPECT_STREQ("7\n", answer_line);
+  EXPECT_STREQ("7\n", answer_line());
   EXPECT_TRUE(ask_text("%s", name, sizeof name));  // 510 letters and "\r": one whole line
   EXPECT_EQ(padded, name);
   EXPECT_FALSE(answer_was_cut());
