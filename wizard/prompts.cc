@@ -129,6 +129,29 @@ bool ask_text(const char* prompt, char* field, size_t capacity) {
   return true;
 }
 
+void discard_rest_of_cut_answer() {
+  while (answer_was_cut()) read_answer_line();
+}
+
+// The answer to a menu of count rows whose prompt has been printed: a
+// row's number is taken, a number outside the rows is refused and the
+// prompt printed again; anything else (ENTER, text, end of input, an
+// interruption) keeps the field. Each try reads a line, so the loop ends
+// with the input.
+static void read_menu_answer(const char* prompt, int count, int32_t* field) {
+  for (;;) {
+    read_answer_line();
+    int32_t answer = 0;
+    if (!convert_int(answer_line(), &answer)) return;
+    if (answer >= 1 && answer <= count) {
+      *field = answer;
+      return;
+    }
+    discard_rest_of_cut_answer();
+    std::printf("Please answer with a number from 1 to %d.\n%s", count, prompt);
+  }
+}
+
 void ask_menu(const char* const* labels, int count, int32_t* field) {
   if (answers_interrupted()) return;
   for (int i = 1; i <= count; ++i) {
@@ -136,8 +159,7 @@ void ask_menu(const char* const* labels, int count, int32_t* field) {
     std::printf(i == *field ? " (default)\n" : "\n");
   }
   std::printf(": ");
-  read_answer_line();
-  convert_int(answer_line(), field);
+  read_menu_answer(": ", count, field);
 }
 
 // A fixed two-row block ending in its prompt: the answer starts at its
@@ -147,8 +169,7 @@ static bool ask_yes_no(const char* question, const char* rows, const char* promp
   int32_t answer = default_answer;
   if (!answers_interrupted()) {
     std::printf("%s%s%s", question, rows, prompt);
-    read_answer_line();
-    convert_int(answer_line(), &answer);
+    read_menu_answer(prompt, 2, &answer);
   }
   return answer == 2;
 }

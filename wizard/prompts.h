@@ -3,7 +3,8 @@
 // Every question prints a prompt that shows the field's current value, reads
 // one line (platform/answer_input.h) and converts it straight into the
 // field. An answer that does not convert leaves the field as it was, so
-// ENTER accepts the default; nothing is checked against a range.
+// ENTER accepts the default. Numbers are not checked against a range, except
+// at menus: there a number that names no row is asked again.
 //
 // End of input counts as ENTER at every question still to come, so a closed
 // input runs the wizard to its end on defaults and never spins. Once an
@@ -35,6 +36,11 @@ void ask_float(const char* prompt, float* field);
 // The prompt shows printable(field).
 bool ask_text(const char* prompt, char* field, size_t capacity);
 
+// After a refused answer: when the answer was only the first piece of a
+// longer line, reads and drops the rest, so the next try reads a fresh
+// line instead of the tail of the refused one.
+void discard_rest_of_cut_answer();
+
 // A text that came from outside (a preset's file name, a name stored in a
 // preset) as it may be printed: every control character, and every byte
 // that is not part of a valid UTF-8 character, shows as "?", so that a
@@ -42,13 +48,16 @@ bool ask_text(const char* prompt, char* field, size_t capacity);
 std::string printable(const char* text);
 
 // Prints "N: label" rows numbered from 1, " (default)" on the row whose
-// number equals *field, then ": ", and reads a number into *field.
+// number equals *field, then ": ", and reads a number into *field. A
+// number outside 1 to count is refused with "Please answer with a number
+// from 1 to N." and ": " again (the rows are still on the screen above).
 void ask_menu(const char* const* labels, int count, int32_t* field);
 
 // The two fixed yes/no questions, each with its two rows: "Are you
 // satisfied with the result?" after the preview, defaulting to yes, and
 // "Would you like to save this skin as a preset?", defaulting to no. Both
-// return true only for an answer of 2.
+// return true only for an answer of 2; a number outside the rows is asked
+// again as at a menu.
 bool ask_preview_accepted();
 bool ask_save_wanted();
 

@@ -68,10 +68,19 @@ TEST_F(StyleQuestionsTest, EnterEverywhereKeepsTheDefaultsAndCopiesTheDefaultKno
   EXPECT_EQ(0, std::memcmp(&defaults, &settings_, sizeof defaults));
 }
 
+// A number outside a menu is asked again and lays no overlay; the sidebar
+// amounts take any number.
 TEST_F(StyleQuestionsTest, ChosenStylesCopyTheirOverlaysAndOtherAnswersAreStored) {
   std::strcpy(settings_.skin_name, "My Skin");
-  feed("5\n5\n3\n2\n200\n3.5\n2\n2\n2\n");
+  feed("17\n5\n0\n5\n4\n3\n3\n2\n200\n3.5\n-1\n2\n9\n2\n0\n2\n");
   EXPECT_TRUE(ask_style_questions(settings_));
+  const std::string text = printed();
+  for (const char* refusal : {": Please answer with a number from 1 to 16.\n: ",
+                              ": Please answer with a number from 1 to 9.\n: ",
+                              ": Please answer with a number from 1 to 3.\n: "}) {
+    EXPECT_EQ(1u, count_of(text, refusal)) << refusal;
+  }
+  EXPECT_EQ(4u, count_of(text, "Please answer with a number from 1 to 2.\n: "));
   std::vector<std::string> expected = {overlay("Knobs", "Factory Style", "My Skin"),
                                        overlay("LockIcons", "No Sign", "My Skin"),
                                        overlay("AltArp", "Dice", "My Skin")};
