@@ -41,8 +41,8 @@ void greet() {
       "preset.\n\n");
 }
 
-// Designs 1 to 4 take their defaults; any other number loads a preset, or
-// falls back to design 4 when there is none under that number.
+// Designs 1 to 4 take their defaults; a preset's number loads it, or falls
+// back to design 4 when it cannot be used.
 void choose_design(const PresetCatalog& catalog, SkinSettings& settings) {
   const char* labels[kCatalogSize];
   catalog_labels(catalog, labels);
