@@ -65,6 +65,7 @@ struct SkinBuild {
   bool active = false;     // false when the build did not start
   std::string typed_name;  // as the user gave it, for what is said
   BuildState state;
+  bool interrupted = false;  // the user interrupted it before its stages ran
 };
 
 // Takes the build lock (waiting for another build, if any) and moves an
