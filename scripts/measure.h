@@ -71,6 +71,7 @@ bool read_listed_colour(const char* listing_file, char* out);
 struct MeasuredSample {
   char colour[kColourTextSize];
   bool measured;
+  bool interrupted;  // the user interrupted the tool: nothing was read
 };
 
 // Prints the row's message, runs the tool on the skin's sample and gives
