@@ -19,7 +19,6 @@
 #include "platform/regular_file.h"
 #include "wizard/prompts.h"
 
-const char kPresetSuffix[] = "-v11b5.kvl";
 
 namespace {
 

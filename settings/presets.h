@@ -42,7 +42,7 @@ void print_presets_left_out(const PresetCatalog& catalog);
 void catalog_labels(const PresetCatalog& catalog, const char** labels);
 
 // The file name's suffix; it also carries the format version.
-extern const char kPresetSuffix[];
+inline constexpr char kPresetSuffix[] = "-v11b5.kvl";
 
 // Loads the preset of menu number n over the record; false when it falls
 // back, after saying why (the wizard then waits for ENTER, so it can be
