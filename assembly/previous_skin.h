@@ -34,6 +34,8 @@
 #ifndef SKINBUILDER_ASSEMBLY_PREVIOUS_SKIN_H_
 #define SKINBUILDER_ASSEMBLY_PREVIOUS_SKIN_H_
 
+#include <string>
+
 enum class ExistingFolder {
   kNone,   // nothing of that name
   kSkin,   // a folder with a skin's Images and Scripts folders
@@ -42,6 +44,8 @@ enum class ExistingFolder {
 };
 
 ExistingFolder existing_folder(const char* skin_name);
+// The same for any path in the local form (platform/native_path.h).
+ExistingFolder existing_folder_at(const std::string& path);
 
 // nullptr when the name can be built under, else the one-line reason: a
 // folder, file or link of that name is there and is not a skin.

@@ -15,6 +15,7 @@
 #include "wizard/answer_checks.h"
 #include "wizard/build_check.h"
 #include "wizard/colour_questions.h"
+#include "wizard/install_offer.h"
 #include "wizard/prompts.h"
 #include "wizard/skin_paths.h"
 #include "wizard/style_questions.h"
@@ -154,9 +155,10 @@ int run_wizard() {
   choose_design();
   bool started = is_standard(settings) ? prepare_standard_skin() : prepare_custom_skin();
   bool built = started && finish_build(build_skin());
+  bool installed = !built || offer_install(settings.skin_name);
   if (!started) std::printf("\n");
   // A failed custom build still offers the preset, so no answer is lost.
   bool saved = !is_custom(settings) || save_preset(settings);
   wait_to_finish();
-  return built && saved ? 0 : 1;
+  return built && saved && installed ? 0 : 1;
 }
