@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-inline constexpr size_t kMostPluginEntries = 4096;
+inline constexpr size_t kMostPluginEntries = 1000;
 
 // The Themes folders of this machine, in the local form, each folder once
 // (the first route found to it kept), in a stable order: plug-in folder by
