@@ -351,14 +351,17 @@ bool start_clean() {
 }  // namespace
 
 ExistingFolder existing_folder(const char* skin_name) {
-  std::string skin = skin_path(skin_name);
+  return existing_folder_at(skin_path(skin_name));
+}
+
+ExistingFolder existing_folder_at(const std::string& path) {
   std::string target;
   // A link is never taken for a skin: moving it aside would move only
   // the link, and removing what it points to is not ours to do.
-  if (is_link(skin, target)) return ExistingFolder::kLink;
-  if (!path_exists(skin)) return ExistingFolder::kNone;
-  if (is_folder(skin) && is_folder(join_path(skin, "Images")) &&
-      is_folder(join_path(skin, "Scripts"))) {
+  if (is_link(path, target)) return ExistingFolder::kLink;
+  if (!path_exists(path)) return ExistingFolder::kNone;
+  if (is_folder(path) && is_folder(join_path(path, "Images")) &&
+      is_folder(join_path(path, "Scripts"))) {
     return ExistingFolder::kSkin;
   }
   return ExistingFolder::kOther;

@@ -46,6 +46,8 @@ enum class ExistingFolder {
 };
 
 ExistingFolder existing_folder(const char* skin_name);
+// The same for any path in the local form (platform/native_path.h).
+ExistingFolder existing_folder_at(const std::string& path);
 
 // Empty when the name can be built under, else the one-line reason: a
 // folder, file or link of that name is there and is not a skin.

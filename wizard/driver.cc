@@ -18,6 +18,7 @@
 #include "wizard/answer_checks.h"
 #include "wizard/build_check.h"
 #include "wizard/colour_questions.h"
+#include "wizard/install_offer.h"
 #include "wizard/prompts.h"
 #include "wizard/skin_paths.h"
 #include "wizard/style_questions.h"
@@ -177,9 +178,10 @@ int run_wizard() {
   // back and the run ends as the signal would have ended it.
   if (build.interrupted || skin.interrupted) return stop_interrupted_build(build);
   bool built = started && finish_build(settings, build, skin);
+  bool installed = !built || offer_install(settings.skin_name);
   if (!started) std::printf("\n");
   // A failed custom build still offers the preset, so no answer is lost.
   bool saved = !is_custom(settings) || !ask_save_wanted() || save_preset(settings);
   wait_to_finish();
-  return built && saved ? 0 : 1;
+  return built && saved && installed ? 0 : 1;
 }
