@@ -1,6 +1,7 @@
 // The skin folder's file structure: clearing the folder and filling it from
 // the template, laying the knob, lock-icon and arp-icon style overlays over
-// it, and cloning the CS1 material for CS2 to CS4 in multicolour designs.
+// it, and cloning the CS1 material for CS2 to CS4 in multicolour designs
+// (which folders and files, the skin's layout says: assembly/skin_layout.h).
 //
 // Everything here is done by copy commands (assembly/commands.h). A copy
 // that fails leaves the folder as it is and the later passes work on what
@@ -14,26 +15,9 @@
 #include <cstdint>
 #include <string>
 
+#include "assembly/commands.h"
+#include "assembly/skin_layout.h"
 #include "settings/skin_settings.h"
-
-// One animation folder under Images\Animations, cloned under a new tag: the
-// folder's first "CS1" becomes the tag, in its name and in its files' names.
-struct AnimationClone {
-  const char* source;  // e.g. "KVL-CS1Knob-Bi"
-  const char* tag;     // "CS2", "CS3" or "CS4"
-};
-constexpr size_t kAnimationCloneCount = 28;
-extern const AnimationClone kAnimationClones[kAnimationCloneCount];
-
-// The files of one folder that match pattern, copied beside themselves with
-// the pattern's first "CS1" replaced by the tag (CS1Env* -> CS2Env*).
-struct FileClone {
-  const char* folder;   // e.g. "Images\\Controls"
-  const char* pattern;  // e.g. "CS1Env*"
-  const char* tag;
-};
-constexpr size_t kFileCloneCount = 19;
-extern const FileClone kFileClones[kFileCloneCount];
 
 // Style menus. A knob style's label is also its overlay folder under
 // skindata\Knobs. Lock-icon and arp-icon styles name their folders (under
@@ -43,11 +27,44 @@ enum class StyleGroup { kKnob, kLockIcon, kArpIcon };
 constexpr int kKnobStyleCount = 16;
 constexpr int kLockIconStyleCount = 9;
 constexpr int kArpIconStyleCount = 3;
-extern const char* const kKnobStyleLabels[kKnobStyleCount];
-extern const char* const kLockIconStyleLabels[kLockIconStyleCount];
-extern const char* const kLockIconStyleFolders[kLockIconStyleCount];
-extern const char* const kArpIconStyleLabels[kArpIconStyleCount];
-extern const char* const kArpIconStyleFolders[kArpIconStyleCount];
+inline constexpr const char* kKnobStyleLabels[kKnobStyleCount] = {
+    "Massive X Style",
+    "Bazille Dazo Style",
+    "Bitwig Style",
+    "Dune Style",
+    "Factory Style",
+    "Dazo Style",
+    "Live Style",
+    "Phase Plant Style",
+    "ZebraHZ Style",
+    "Rapid Style",
+    "DrumComputer Color Style",
+    "DrumComputer Dark Style",
+    "SimpleSquare Style",
+    "SimpleCircle Style",
+    "SimpleRing Style",
+    "Trimmer Style",
+};
+
+inline constexpr const char* kLockIconStyleLabels[kLockIconStyleCount] = {
+    "Pause symbol",  "Dot",           "Hero",
+    "Key",           "\"No\" symbol", "Stop sign",
+    "Vantrelo Lock", "Korvel Lock",   "Pause symbol filled",
+};
+
+inline constexpr const char* kLockIconStyleFolders[kLockIconStyleCount] = {
+    nullptr,         "Dot",         "Hero",
+    "Key",           "No Sign",     "Stop Sign",
+    "Vantrelo Lock", "Korvel Lock", "Pause Symbol Filled",
+};
+
+inline constexpr const char* kArpIconStyleLabels[kArpIconStyleCount] = {
+    "Korvel Clarity",
+    "U-he Standard",
+    "Dice Standard",
+};
+
+inline constexpr const char* kArpIconStyleFolders[kArpIconStyleCount] = {nullptr, "Standard", "Dice"};
 
 // Copies the Images tree of style `number` (1-based, as the menu numbers it)
 // over the skin's Images folder. Numbers outside the table and the rows
@@ -59,9 +76,6 @@ void copy_style_overlay(StyleGroup group, int32_t number, const char* skin_name)
 // empty when that style copies nothing.
 std::string style_overlay_images(StyleGroup group, int32_t number);
 
-// The name a clone gives: the first "CS1" of name becomes tag.
-std::string retagged(const char* name, const char* tag);
-
 // Prints the clearing message, removes any folder of that name and copies
 // the template skin into a fresh one.
 void clear_skin_folder(const char* skin_name);
@@ -70,16 +84,19 @@ void clear_skin_folder(const char* skin_name);
 // default knob overlay (style 1) over the template.
 void prepare_standard_folder(const SkinSettings& settings);
 
-// Clones one animation folder of the skin under tag. Returns 1.
-int clone_animation_folder(const char* source, const char* skin_name, const char* tag);
+// Clones one animation folder of the skin (assembly/skin_layout.h): the
+// folder copied whole under its new name, then its files renamed. Returns
+// the status of the last command that ran (kInterruptedStatus stops).
+int clone_animation_folder(const Clone& clone, const char* skin_name);
 
-// Runs the 28 animation clones, then the 19 file clones, for a multicolour
-// design; a single-colour design needs no clone. Returns 1.
-int build_file_structure(const SkinSettings& settings);
+// Runs the animation-folder clones, then the file clones, for a
+// multicolour design; a single-colour design needs no clone. Returns the
+// commands' tally, whose interrupted flag stops the build.
+CommandTally build_file_structure(const SkinSettings& settings);
 
 // The construction step with its progress lines (the caller clears the
-// screen first).
-void construct_file_structure(const SkinSettings& settings);
+// screen first). False when an interruption cut it short.
+bool construct_file_structure(const SkinSettings& settings);
 
 // Length of the longest clone command for this skin name, which may exceed
 // the command buffer: the clones name the skin folder twice.

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -48,9 +47,6 @@ TEST(GlobalAdjust, MulticolourAddsClonedFoldersWithUserValues) {
                         "0x-20.000000 -gamma 1.1 \".\\Korvel Dazo Colorized\\Images\\"))
         << line;
   }
-  EXPECT_NE(std::string::npos, lines[61].find("\\Animations\\KVL-XY-TabsCS2\\*.png\""));
-  // No folder is treated twice, so no image is adjusted twice.
-  EXPECT_EQ(62u, std::set<std::string>(lines.begin(), lines.end()).size());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "assembly/skin_layout.h"
 #include "color/modulation.h"
 #include "tests/test_support.h"
 
@@ -43,22 +44,19 @@ TEST(Recolor, SingleColourDesignRunsGroupAOnly) {
   }
 }
 
-TEST(Recolor, MulticolourDesignRunsBothGroupsWithEachRowsSection) {
+TEST(Recolor, MulticolourDesignRunsEveryRunWithItsSection) {
   CommandRecorder recorder;
   SkinSettings settings = settings_for(kCustomMulti);
   set_skin_name(settings, "Two Words");
   EXPECT_EQ("Modifying colors for Two Words." + std::string(71, '.') + "Done.\n",
             stdout_of([&] { recolor_skin(settings); }));
-  std::vector<const RecolorRow*> rows;
-  for (const RecolorRow& row : kRecolorGroupA) rows.push_back(&row);
-  for (const RecolorRow& row : kRecolorGroupB) rows.push_back(&row);
+  std::vector<ImageRun> runs = recolor_runs(true);
   const std::vector<std::string>& lines = recorded_commands();
-  ASSERT_EQ(73u, lines.size());
-  for (size_t i = 0; i < rows.size(); ++i) {
-    EXPECT_NE(std::string::npos, lines[i].find(modulate_of(settings, rows[i]->section)))
+  ASSERT_EQ(runs.size(), lines.size());
+  for (size_t i = 0; i < runs.size(); ++i) {
+    EXPECT_NE(std::string::npos, lines[i].find(modulate_of(settings, runs[i].section)))
         << lines[i];
-    EXPECT_TRUE(ends_with(lines[i], std::string("\".\\Two Words\\") + rows[i]->pattern + "\""))
-        << lines[i];
+    EXPECT_TRUE(ends_with(lines[i], "\".\\Two Words\\" + runs[i].pattern + "\"")) << lines[i];
   }
 }
 

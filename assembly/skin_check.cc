@@ -12,8 +12,8 @@
 
 #include "assembly/file_structure.h"
 #include "assembly/png_file.h"
+#include "assembly/skin_layout.h"
 #include "platform/native_path.h"
-#include "platform/wildcard.h"
 
 namespace {
 
@@ -73,27 +73,17 @@ std::vector<std::pair<std::string, PromisedImage>> images_in(const Promises& pro
   return found;
 }
 
-// A cloned animation folder: its files renamed from the source's name to
-// the clone's where they begin with it.
-void promise_animation_clone(Promises& promises, const AnimationClone& clone) {
-  std::string name = retagged(clone.source, clone.tag);
-  std::string to = std::string("Images\\Animations\\") + name + "\\";
-  std::string pattern = std::string(clone.source) + "*.png";
-  for (const auto& [file, image] :
-       images_in(promises, std::string("Images\\Animations\\") + clone.source)) {
-    bool renamed = wildcard_match(pattern, file);
-    promise(promises, to + (renamed ? wildcard_destination_name(file, name + "*.png") : file),
-            image.source);
-  }
-}
-
-void promise_file_clone(Promises& promises, const FileClone& clone) {
-  std::string destination = retagged(clone.pattern, clone.tag);
-  for (const auto& [file, image] : images_in(promises, clone.folder)) {
-    if (!wildcard_match(clone.pattern, file)) continue;
-    promise(promises,
-            std::string(clone.folder) + "\\" + wildcard_destination_name(file, destination),
-            image.source);
+// What a clone promises: in the clone's folder, a copy of each file of
+// the source folder (an animation clone copies its folder whole) or of
+// each file whose name begins with the source (a file clone), named as
+// the clone names it.
+void promise_clone(Promises& promises, const Clone& clone, bool whole_folder) {
+  std::string from = whole_folder ? clone.folder + "\\" + clone.source : clone.folder;
+  std::string to = whole_folder ? clone.folder + "\\" + clone.name : clone.folder;
+  for (const auto& [file, image] : images_in(promises, from)) {
+    std::string name = cloned_file_name(file, clone);
+    if (!whole_folder && name == file) continue;
+    promise(promises, to + "\\" + name, image.source);
   }
 }
 
@@ -302,8 +292,8 @@ std::vector<PromisedImage> promised_images(const SkinSettings& settings) {
   promise_tree(promises, ".\\skindata\\SkinTemplate\\Images", "Images\\");
   promise_overlays(promises, settings);
   if (is_multicolor(settings)) {
-    for (const AnimationClone& clone : kAnimationClones) promise_animation_clone(promises, clone);
-    for (const FileClone& clone : kFileClones) promise_file_clone(promises, clone);
+    for (const Clone& clone : animation_clones()) promise_clone(promises, clone, true);
+    for (const Clone& clone : file_clones()) promise_clone(promises, clone, false);
   }
   std::vector<PromisedImage> images;
   for (const auto& entry : promises) images.push_back(entry.second);

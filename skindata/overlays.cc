@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "assembly/file_structure.h"
+#include "assembly/skin_layout.h"
 
 namespace {
 
@@ -31,7 +32,8 @@ Canvas pictogram_strip(int size, const std::function<void(Canvas&, Box, const Pa
 void add_knob_images(JobList& jobs, const Scale& scale, const std::string& images_root,
                      const KnobStyle& style) {
   for (bool bipolar : {true, false}) {
-    std::string folder = bipolar ? "KVL-CS1Knob-Bi" : "KVL-CS1Knob-Uni";
+    std::string folder =
+        animation_folder(bipolar ? Animation::kKnobBipolar : Animation::kKnobUnipolar);
     for (const KnobFile& f : kKnobFiles) {
       std::string path = images_root + "/Animations/" + folder + "/" + folder + f.suffix + ".png";
       int size = scale.px(f.size), frames = scale.frames(kKnobFrames);

@@ -1,6 +1,6 @@
 // Tests of the template generator: they run the real make-skindata binary
-// and inspect what it wrote, against the builder's own tables of clones,
-// recolouring rows, adjustment rows and samples.
+// and inspect what it wrote, against the skin's layout (clones, recolouring
+// and adjustment runs) and the samples the measurement reads.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "assembly/file_structure.h"
-#include "assembly/global_adjust.h"
-#include "assembly/recolor.h"
+#include "assembly/skin_layout.h"
 #include "platform/image_tools.h"
 #include "platform/wildcard.h"
 #include "scripts/measure.h"
+#include "scripts/placeholders.h"
 #include "skindata/launchers.h"
 #include "skindata/palette.h"
 #include "tests/test_support.h"
@@ -49,11 +49,6 @@ std::string slashes(std::string path) {
   return path;
 }
 
-std::string with_tag(std::string name, const std::string& tag) {
-  size_t at = name.find("CS1");
-  return at == std::string::npos ? name : name.replace(at, 3, tag);
-}
-
 bool starts_with(const std::string& text, const std::string& prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
 }
@@ -80,17 +75,16 @@ FileSet matching_row(const FileSet& files, const std::string& row_pattern) {
 // lists: copied animation folders with renamed files, and tagged copies.
 FileSet cloned(const FileSet& skin) {
   FileSet out = skin;
-  for (const AnimationClone& c : kAnimationClones) {
-    std::string source = c.source, target = with_tag(source, c.tag);
-    for (const std::string& f : matching(skin, "Images/Animations/" + source, "*")) {
+  for (const Clone& c : animation_clones()) {
+    for (const std::string& f : matching(skin, "Images/Animations/" + c.source, "*")) {
       std::string name = f.substr(f.rfind('/') + 1);
-      if (starts_with(name, source)) name = target + name.substr(source.size());
-      out.insert("Images/Animations/" + target + "/" + name);
+      if (starts_with(name, c.source)) name = c.name + name.substr(c.source.size());
+      out.insert("Images/Animations/" + c.name + "/" + name);
     }
   }
-  for (const FileClone& c : kFileClones) {
-    for (const std::string& f : matching(skin, slashes(c.folder), c.pattern)) {
-      out.insert(slashes(c.folder) + "/" + with_tag(f.substr(f.rfind('/') + 1), c.tag));
+  for (const Clone& c : file_clones()) {
+    for (const std::string& f : matching(skin, slashes(c.folder), c.source + "*")) {
+      out.insert(slashes(c.folder) + "/" + c.name + f.substr(f.rfind('/') + 1 + c.source.size()));
     }
   }
   return out;
@@ -104,28 +98,30 @@ FileSet template_files(const std::string& skindata) {
 // that every section-tagged image and every animation is recoloured once.
 void expect_tables_find_files(const std::string& skindata) {
   FileSet skin = template_files(skindata), multi = cloned(skin);
-  for (const AnimationClone& c : kAnimationClones) {
-    EXPECT_FALSE(matching(skin, std::string("Images/Animations/") + c.source, "*.png").empty())
-        << c.source;
+  for (const Clone& c : animation_clones()) {
+    EXPECT_FALSE(matching(skin, "Images/Animations/" + c.source, "*.png").empty()) << c.source;
   }
-  for (const FileClone& c : kFileClones) {
-    EXPECT_FALSE(matching(skin, slashes(c.folder), c.pattern).empty()) << c.pattern;
+  for (const Clone& c : file_clones()) {
+    EXPECT_FALSE(matching(skin, slashes(c.folder), c.source + "*").empty()) << c.source;
   }
   std::map<std::string, int> hits;
-  for (const RecolorRow& row : kRecolorGroupA) {
-    EXPECT_FALSE(matching_row(skin, row.pattern).empty()) << row.pattern;
-    for (const auto& f : matching_row(multi, row.pattern)) ++hits[f];
+  for (const ImageRun& run : recolor_runs(true)) {
+    EXPECT_FALSE(matching_row(multi, run.pattern).empty()) << run.pattern;
+    for (const auto& f : matching_row(multi, run.pattern)) ++hits[f];
   }
-  for (const RecolorRow& row : kRecolorGroupB) {
-    EXPECT_FALSE(matching_row(multi, row.pattern).empty()) << row.pattern;
-    for (const auto& f : matching_row(multi, row.pattern)) ++hits[f];
+  for (const ImageRun& run : recolor_runs(false)) {
+    EXPECT_FALSE(matching_row(skin, run.pattern).empty()) << run.pattern;
   }
   for (const std::string& f : multi) {
     bool tagged = std::regex_search(f.substr(f.rfind('/') + 1), std::regex("^CS[1-4]"));
     EXPECT_EQ(hits[f], starts_with(f, "Images/Animations/") || tagged ? 1 : 0) << f;
   }
-  for (const char* row : kAdjustListA) EXPECT_FALSE(matching_row(skin, row).empty()) << row;
-  for (const char* row : kAdjustListB) EXPECT_FALSE(matching_row(multi, row).empty()) << row;
+  for (const std::string& row : adjust_patterns(false)) {
+    EXPECT_FALSE(matching_row(skin, row).empty()) << row;
+  }
+  for (const std::string& row : adjust_patterns(true)) {
+    EXPECT_FALSE(matching_row(multi, row).empty()) << row;
+  }
   for (const SampleRow& row : kSamples) {
     EXPECT_EQ(skin.count(std::string("Images/Other/") + row.sample_file), 1u) << row.sample_file;
   }
@@ -246,23 +242,29 @@ TEST(SkindataGenerator, FullVariantIsSizedLikeARealSkin) {
   EXPECT_GE(bytes, 15u * 1000 * 1000);
 }
 
-TEST(SkindataTemplateScript, UsesEveryPlaceholderAndNamesOnlyImagesThatExist) {
+// The template holds every placeholder the builder fills in, in each form
+// the passes look for, and no other: with them taken out, no colour name
+// "ALT..." is left, nor, outside comments and quoted names, a capital word.
+TEST(SkindataTemplateScript, HoldsTheBuildersPlaceholdersOnlyAndNamesImagesThatExist) {
   const std::string& dir = small_skindata();
   ASSERT_FALSE(dir.empty());
   std::string script = read_file(dir + "/SkinTemplate/Scripts/Template.txt");
-  for (const char* word :
-       {"HEXCS1SBARBRT", "HEXCS2SBARBRT", "HEXCS3SBARBRT",  "HEXCS4SBARBRT", "SBARWID",
-        "HEXSEL",        "HEXEQ1",        "HEXEQ2",         "HEXEQ3",        "HEXEQ4",
-        "HEXLG",         "HEXMG",         "HEXDG",          "KVLVER",        "ZCODE",
-        "MSEGTABWID",    "MSEGTABOFF",    "MSEGTABHALFWID", "MSEGTABINCOFF", "OVL2OFF",
-        "OVL2WID",       "OVL1WID",       "ALT4 Custom 1",  "ALT4 Custom 4"}) {
-    EXPECT_GT(count_of(script, word), 0u) << word;
+  const TemplatePlaceholders& words = kTemplatePlaceholders;
+  std::vector<std::string> forms = filled_placeholders(2);
+  for (const char* colour : words.section_colours)
+    forms.push_back(colour + std::string(words.sidebar_brightness));
+  for (const FlowName& name : words.flow_names) {
+    for (int n = 1; n <= 4; ++n) forms.push_back(numbered(name.placeholder, n));
   }
-  for (const char* alt : {"ALT Custom", "ALT2 Custom", "ALT3 Custom"}) {
-    for (const char* n : {" 1", " 2", " 3", " 4"}) {
-      EXPECT_GT(count_of(script, alt + std::string(n)), 0u) << alt << n;
-    }
+  for (const std::string& form : forms) EXPECT_GT(count_of(script, form), 0u) << form;
+  std::string left = script;
+  for (const std::string& word : filled_placeholders(1)) {
+    left = std::regex_replace(left, std::regex(word), "");
   }
+  EXPECT_EQ(left.find("ALT"), std::string::npos) << left.substr(left.find("ALT"), 20);
+  left = std::regex_replace(left, std::regex("//[^\n]*|\"[^\"\n]*\""), "");
+  std::smatch word;
+  EXPECT_FALSE(std::regex_search(left, word, std::regex("\\b[A-Z][A-Z0-9]{2,}\\b"))) << word.str();
   size_t start = script.find("Z2COMMENTSTART"), end = script.find("Z2COMMENTEND");
   ASSERT_NE(end, std::string::npos);
   ASSERT_LT(start, end);

@@ -9,7 +9,7 @@
 
 #include "assembly/commands.h"
 #include "assembly/file_structure.h"
-#include "assembly/global_adjust.h"
+#include "assembly/skin_layout.h"
 #include "color/modulation.h"
 #include "scripts/host_scripts.h"
 #include "wizard/prompts.h"
@@ -108,8 +108,9 @@ std::string lower_case(std::string text) {
 
 size_t longest_adjust_pattern() {
   size_t longest = 0;
-  for (const char* pattern : kAdjustListA) longest = std::max(longest, std::strlen(pattern));
-  for (const char* pattern : kAdjustListB) longest = std::max(longest, std::strlen(pattern));
+  for (const std::string& pattern : adjust_patterns(true)) {
+    longest = std::max(longest, pattern.size());
+  }
   return longest;
 }
 
@@ -259,10 +260,6 @@ const char* advanced_options_problem(const SkinSettings& settings, const char* o
     return kOptionsCommand;
   }
   return nullptr;
-}
-
-void discard_rest_of_cut_answer() {
-  while (answer_was_cut()) read_answer_line();
 }
 
 void check_loaded_preset(SkinSettings& settings) {

@@ -8,9 +8,11 @@
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "assembly/file_structure.h"
 #include "assembly/global_adjust.h"
+#include "assembly/skin_layout.h"
 #include "assembly/recolor.h"
 #include "color/modulation.h"
 #include "scripts/measure.h"
@@ -81,11 +83,12 @@ TEST(GlobalCommandLength, MatchesTheFormattedCommandAndDrawsTheLineAt511) {
   settings.global_hue = 1e6f;
   std::strcpy(settings.skin_name, "My Skin");
   std::strcpy(settings.advanced_options, "-sharpen 0x1");
-  const char* longest = *std::max_element(
-      std::begin(kAdjustListA), std::end(kAdjustListA),
-      [](const char* a, const char* b) { return std::strlen(a) < std::strlen(b); });
+  std::vector<std::string> patterns = adjust_patterns(true);
+  std::string longest = *std::max_element(
+      patterns.begin(), patterns.end(),
+      [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
   char command[kCommandBufferSize];
-  format_global_command(command, settings, settings.skin_name, longest);
+  format_global_command(command, settings, settings.skin_name, longest.c_str());
   EXPECT_EQ(std::strlen(command),
             longest_global_command(settings, settings.skin_name, settings.advanced_options));
 
