@@ -100,6 +100,12 @@ void read_answer_line() {
   input.cut = !has_newline && length == sizeof input.line - 1;
 }
 
+void close_answer_input() {
+  input = AnswerInput{};
+  input.stream_ended = true;
+  input.closed = true;
+}
+
 const char* answer_line() {
   return input.line;
 }

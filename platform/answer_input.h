@@ -26,6 +26,11 @@ constexpr size_t kAnswerLineSize = 512;
 // interrupted.
 void set_answer_input(std::FILE* input);
 
+// No answers are read from now on: every question takes its default and
+// every wait for ENTER returns at once, as at end of input. For a build
+// without questions, whose input may be a terminal nobody watches.
+void close_answer_input();
+
 // Flushes standard output, so the prompt shows, and reads the next line
 // (or piece of one). At end of input, or once an interruption was noted
 // while waiting, the line is empty and stays so.

@@ -43,8 +43,7 @@ const PaletteMapping kMappings[] = {
 // Where the colours start in the mapping's text, after the formats' labels.
 constexpr size_t kLabelColumn = 16;
 
-const char kInFileOrder[] =
-    "the first five colours in file order, near-black and near-white greys skipped";
+const char kInFileOrder[] = "the first five colours, near-black and near-white greys aside";
 
 // A grey this close to black or white is a palette's background or text
 // shade, not a colour for a section.
@@ -183,8 +182,7 @@ std::string mapping_colors(const PaletteMapping& mapping) {
   std::string text;
   for (int i = 0; i < kPaletteColors; ++i) text += std::string(i > 0 ? ", " : "") + mapping.keys[i];
   if (mapping.selection_fallback == nullptr) return text;
-  return text + " (" + mapping.selection_fallback + " without " + mapping.keys[kPaletteSelection] +
-         ")";
+  return text + " or " + mapping.selection_fallback;
 }
 
 }  // namespace
@@ -251,7 +249,8 @@ bool is_palette_candidate(const std::string& file_name) {
 
 std::string palette_mapping_text() {
   std::string text =
-      "A palette file gives the generators, modulators, effects, globals and selection colours:\n";
+      "A palette's colours become the generators, modulators, effects, globals\n"
+      "and selection colours, in this order:\n";
   std::string labels;
   for (size_t i = 0; i < std::size(kMappings); ++i) {
     labels += (labels.empty() ? "" : ", ") + std::string(kMappings[i].label);

@@ -197,16 +197,6 @@ TEST(PaletteFileTest, CandidatesGoByExtension) {
   }
 }
 
-TEST(PaletteFileTest, TheMappingTextNamesEachFormatsColours) {
-  EXPECT_EQ(
-      "A palette file gives the generators, modulators, effects, globals and selection colours:\n"
-      "  base16, base24  base0D, base0B, base0E, base0C, base09 (base0A without base09)\n"
-      "  pywal           color4, color2, color5, color6, color3\n"
-      "  GIMP, hex list  the first five colours in file order, near-black and near-white greys "
-      "skipped\n",
-      palette_mapping_text());
-}
-
 class PaletteFileReadTest : public ScratchFolderTest {};
 
 TEST_F(PaletteFileReadTest, OnlyRegularFilesUpToTheLimitAreRead) {

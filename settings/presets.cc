@@ -16,6 +16,7 @@
 #include "platform/file_system.h"
 #include "platform/folder_listing.h"
 #include "platform/native_path.h"
+#include "platform/paths.h"
 #include "platform/regular_file.h"
 #include "wizard/prompts.h"
 
@@ -74,6 +75,12 @@ bool is_whole_record(const std::string& bytes) {
   if (bytes.size() != kSettingsSize) return false;
   size_t at = offsetof(SkinSettings, version);
   return std::memcmp(bytes.data() + at, kSettingsVersion, sizeof kSettingsVersion) == 0;
+}
+
+// The record as the file holds it, named after the file.
+void take_record(const std::string& bytes, const char* stem, SkinSettings& settings) {
+  std::memcpy(settings_bytes(settings), bytes.data(), kSettingsSize);
+  set_skin_name(settings, stem);
 }
 
 void report_not_found(const char* stem) {
@@ -185,8 +192,22 @@ bool load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings
     fall_back(settings);
     return false;
   }
-  std::memcpy(settings_bytes(settings), bytes.data(), kSettingsSize);
-  set_skin_name(settings, stem);
+  take_record(bytes, stem, settings);
+  return true;
+}
+
+bool load_preset_file(const std::string& path, SkinSettings& settings) {
+  std::string bytes;
+  if (read_regular_file(path.c_str(), kSettingsSize + 1, bytes) != FileRead::kRead ||
+      !is_whole_record(bytes)) {
+    return false;
+  }
+  std::string stem = name_of(local_path(path));
+  size_t suffix = stem.rfind(kPresetSuffix);
+  if (suffix != std::string::npos && suffix + sizeof kPresetSuffix - 1 == stem.size()) {
+    stem.erase(suffix);
+  }
+  take_record(bytes, stem.c_str(), settings);
   return true;
 }
 

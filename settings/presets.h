@@ -10,22 +10,26 @@
 #define SKINBUILDER_SETTINGS_PRESETS_H_
 
 #include <cstdint>
+#include <string>
 
 #include "settings/skin_settings.h"
 
 struct PresetEntry {
   char label[512];      // the design menu's text
-  char file_stem[512];  // the preset's name, file name without the suffix
+  char file_stem[512];  // the preset's name, file name without the suffix;
+                        // for a palette, its whole file name
+  bool palette;         // a palette file (settings/palette_menu.h)
 };
 
-// Room for the four designs and 1020 presets; further files are not listed.
+// Room for the four designs and 1020 presets and palettes; further files
+// are not listed.
 constexpr int kCatalogSize = 1024;
 constexpr int kFixedDesigns = 4;
 
 struct PresetCatalog {
   PresetEntry entries[kCatalogSize];  // entry k (from 1) is entries[k - 1]
   int32_t entry_count;
-  int32_t presets_left_out;  // presets found beyond the catalogue's room
+  int32_t presets_left_out;  // presets and palettes found beyond the room
 };
 
 // Fills the catalogue: the four designs, then the presets of the Presets
@@ -43,6 +47,12 @@ void catalog_labels(const PresetCatalog& catalog, const char** labels);
 
 // The file name's suffix; it also carries the format version.
 inline constexpr char kPresetSuffix[] = "-v11b5.kvl";
+
+// Loads a preset file named by a path in the local form (a build without
+// questions names it on the command line) over the record: false, leaving
+// the record alone, when the file is no whole preset of this version. The
+// name is the file's name without the suffix.
+bool load_preset_file(const std::string& path, SkinSettings& settings);
 
 // Loads the preset of menu number n over the record; false when it falls
 // back, after saying why (the wizard then waits for ENTER, so it can be

@@ -9,6 +9,7 @@
 
 #include "assembly/commands.h"
 #include "assembly/file_structure.h"
+#include "assembly/previous_skin.h"
 #include "assembly/skin_layout.h"
 #include "color/modulation.h"
 #include "scripts/host_scripts.h"
@@ -248,6 +249,11 @@ const char* skin_name_problem(const SkinSettings& settings, const char* name) {
   if (problem != nullptr) return problem;
   if (longest_command_with_name(settings, text.c_str()) >= kCommandBufferSize) return kNameCommand;
   return nullptr;
+}
+
+std::string unusable_name_reason(const SkinSettings& settings, const char* name) {
+  const char* problem = skin_name_problem(settings, name);
+  return problem != nullptr ? problem : name_taken_by_other_folder(name);
 }
 
 const char* advanced_options_problem(const SkinSettings& settings, const char* options) {

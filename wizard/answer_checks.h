@@ -16,6 +16,7 @@
 #define SKINBUILDER_WIZARD_ANSWER_CHECKS_H_
 
 #include <cstddef>
+#include <string>
 
 #include "settings/skin_settings.h"
 
@@ -32,6 +33,10 @@ size_t longest_command_with_name(const SkinSettings& settings, const char* skin_
 // nullptr when the name is fine, else the one-line reason. A name that
 // would make any command of the run longer than 511 characters is refused.
 const char* skin_name_problem(const SkinSettings& settings, const char* name);
+
+// The same, and also refused when a folder or file of that name is in the
+// way (assembly/previous_skin.h): empty when a skin can be built under it.
+std::string unusable_name_reason(const SkinSettings& settings, const char* name);
 
 // nullptr when the options are fine, else the one-line reason. options may
 // be the record's field and lack a NUL (it then counts as too long).

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "assembly/file_structure.h"
 #include "assembly/global_adjust.h"
@@ -12,6 +13,11 @@
 #include "color/preview.h"
 #include "scripts/measure.h"
 #include "scripts/skin_readability.h"
+#include "platform/answer_input.h"
+#include "platform/paths.h"
+#include "platform/wildcard.h"
+#include "settings/palette_file.h"
+#include "settings/palette_menu.h"
 #include "settings/presets.h"
 #include "settings/skin_settings.h"
 #include "wizard/answer_checks.h"
@@ -50,6 +56,10 @@ void choose_design(const PresetCatalog& catalog, SkinSettings& settings) {
   ask_menu(labels, catalog.entry_count, &settings.design_choice);
   if (settings.design_choice >= kStandardSingle && settings.design_choice <= kCustomMulti) {
     apply_design_defaults(settings);
+    return;
+  }
+  if (is_palette_entry(catalog, settings.design_choice)) {
+    if (!load_palette(catalog, settings.design_choice, settings)) pause_for_enter();
     return;
   }
   // A preset that could not be used has said why: the user reads it first.
@@ -97,6 +107,18 @@ SkinBuild prepare_custom_skin(SkinSettings& settings) {
   if (!build.active) return build;
   clear_skin_folder(settings.skin_name);
   build.interrupted = !ask_style_questions(settings);
+  return build;
+}
+
+// The CUSTOM designs without questions: the record's answers as ENTER at
+// every question would keep them, and no preview, since nobody looks.
+SkinBuild prepare_unasked_custom_skin(SkinSettings& settings) {
+  compute_modulation(settings);
+  if (!paths_fit(settings)) return SkinBuild{};
+  SkinBuild build = begin_skin_build(settings.skin_name);
+  if (!build.active) return build;
+  clear_skin_folder(settings.skin_name);
+  lay_styles_unasked(settings);
   return build;
 }
 
@@ -157,7 +179,64 @@ bool finish_build(const SkinSettings& settings, SkinBuild& build, const BuiltSki
   return false;
 }
 
+// A preset of an older version is no palette either: say what it is.
+bool is_preset_name(const std::string& path) {
+  return path.size() >= 4 && same_name_any_case(path.substr(path.size() - 4), ".kvl");
+}
+
+// A preset when the file is a whole one, else a palette. False after a
+// line saying why it cannot be used.
+bool load_build_file(const std::string& path, SkinSettings& settings) {
+  if (load_preset_file(path, settings)) {
+    check_loaded_preset(settings);
+    return true;
+  }
+  PaletteRead read = read_palette_file(path);
+  if (!read.usable && is_preset_name(path) && path_exists(path)) {
+    read.reason = "it is no preset of this version";
+  }
+  if (!read.usable) {
+    std::printf("%s cannot be used: %s.\n", printable(path.c_str()).c_str(), read.reason.c_str());
+    return false;
+  }
+  take_palette(read.palette, settings);
+  return true;
+}
+
+// The name given with --name must be usable as it is; a name the file
+// gives that is not gives way to the CUSTOM designs' name.
+bool name_unasked_skin(const BuildOrder& order, SkinSettings& settings) {
+  std::string name = order.skin_name.empty() ? settings.skin_name : order.skin_name;
+  std::string problem = unusable_name_reason(settings, name.c_str());
+  if (problem.empty()) {
+    set_skin_name(settings, name.c_str());
+    return true;
+  }
+  if (!order.skin_name.empty()) {
+    std::printf("%s\n", problem.c_str());
+    return false;
+  }
+  std::printf("%s\nThe skin is named %s.\n", problem.c_str(), kCustomSkinName);
+  set_skin_name(settings, kCustomSkinName);
+  return true;
+}
+
 }  // namespace
+
+int run_without_questions(const BuildOrder& order) {
+  close_answer_input();
+  SkinSettings settings;
+  init_settings(settings);
+  finish_build_cut_short();
+  if (!load_build_file(order.file, settings) || !name_unasked_skin(order, settings)) return 1;
+  SkinBuild build = is_standard(settings) ? prepare_standard_skin(settings)
+                                          : prepare_unasked_custom_skin(settings);
+  BuiltSkin skin = build.active ? build_skin(settings) : BuiltSkin{};
+  if (skin.interrupted) return stop_interrupted_build(build);
+  bool built = build.active && finish_build(settings, build, skin);
+  bool installed = !built || !order.install || install_without_questions(settings.skin_name);
+  return built && installed ? 0 : 1;
+}
 
 int run_wizard() {
   SkinSettings settings;
@@ -165,8 +244,10 @@ int run_wizard() {
   // A megabyte: on the heap, not the stack.
   auto catalog = std::make_unique<PresetCatalog>();
   list_presets(*catalog);
+  std::vector<std::string> unusable_palettes = list_palettes(*catalog);
   greet();
   print_presets_left_out(*catalog);
+  print_unusable_palettes(unusable_palettes);
   finish_build_cut_short();
   choose_design(*catalog, settings);
   SkinBuild build =

@@ -12,6 +12,8 @@
 #ifndef SKINBUILDER_WIZARD_DRIVER_H_
 #define SKINBUILDER_WIZARD_DRIVER_H_
 
+#include "wizard/program_options.h"
+
 // Runs the whole dialogue in the current folder; returns the exit status:
 // 0 when the skin was built and passed its check, 1 when the build could
 // not start or failed, the preset asked for could not be saved, or the
@@ -19,5 +21,15 @@
 // signal's number when the build was interrupted (the folders are put
 // back first).
 int run_wizard();
+
+// A build without questions (skinbuilder --build FILE): the preset or
+// palette file, wherever it is, with every other answer as ENTER would
+// give it, no preview and no wait for ENTER; the same build, check and
+// report as the dialogue's. --name names the skin (a name that cannot be
+// used ends the run); --install installs it when exactly one Themes folder
+// is found (wizard/install_offer.h). Returns 0 when the skin is ready (and
+// installed, when asked), 1 otherwise, 128 plus the signal's number when
+// interrupted.
+int run_without_questions(const BuildOrder& order);
 
 #endif  // SKINBUILDER_WIZARD_DRIVER_H_

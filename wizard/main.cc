@@ -1,3 +1,4 @@
+#include "platform/answer_input.h"
 #include "platform/console.h"
 #include "wizard/driver.h"
 #include "wizard/program_options.h"
@@ -9,8 +10,13 @@
 // already goes out as it does everywhere (platform/console.h).
 int main(int argc, char** argv) {
   prepare_console();
-  ProgramRequest request = program_request(argc, argv);
-  if (request != ProgramRequest::kWizard) return answer_request(request);
+  ProgramCall call = program_call(argc, argv);
+  if (call.request == ProgramRequest::kBuild) {
+    close_answer_input();  // nobody answers: not even the start-up check waits
+    if (!check_working_folder()) return 1;
+    return run_without_questions(call.build);
+  }
+  if (call.request != ProgramRequest::kWizard) return answer_request(call.request);
   if (!check_working_folder()) return 1;
   return run_wizard();
 }

@@ -5,11 +5,13 @@
 #include <utility>
 
 #include "platform/image_tools.h"
+#include "settings/palette_file.h"
 #include "version.h"
 
 namespace {
 
-const char kUsage[] = "usage: skinbuilder [--help | --version]\n";
+const char kUsage[] =
+    "usage: skinbuilder [--help | --version | --build FILE [--name NAME] [--install]]\n";
 
 // At most 80 columns: it is read in a console window.
 const char kHelp[] =
@@ -24,7 +26,21 @@ const char kHelp[] =
     "Windows, from where its installer put it), else mogrify and identify from\n"
     "PATH. On Windows install ImageMagick 7, with \"Add application directory\n"
     "to your system path\" ticked; on Debian or Ubuntu the imagemagick package.\n"
-    "The colour questions also take colour codes such as #3C3C46.\n"
+    "The colour questions also take colour codes such as #3C3C46, and the red\n"
+    "question all three amounts at once, as R,G,B or R G B.\n"
+    "\n"
+    "Palette files in Presets are offered in the design menu after the presets:\n"
+    "base16 or base24 schemes (.yaml), pywal or wallust colors.json, GIMP\n"
+    "palettes (.gpl) and lists of #RRGGBB codes (.txt, .hex). Choosing one\n"
+    "starts CUSTOM: Multicolor with its colours as the defaults.\n";
+
+const char kBuildHelp[] =
+    "\n"
+    "skinbuilder --build FILE [--name NAME] [--install]\n"
+    "  builds the skin of a preset or palette file, wherever it is, with every\n"
+    "  other answer at its default and no questions; the exit status is 0 when\n"
+    "  the skin is ready, 1 when not. --name names the skin; --install puts it\n"
+    "  into the synthesizer's Themes folder when exactly one is found.\n"
     "\n";
 
 // What this folder would use, so that a user can see which ImageMagick
@@ -47,22 +63,48 @@ bool is_one_of(const char* argument, const char* const* names) {
   return false;
 }
 
+// "--build FILE [--name NAME] [--install]": false for anything else.
+bool read_build_order(int argc, const char* const* argv, BuildOrder& order) {
+  if (argc < 3 || std::strcmp(argv[1], "--build") != 0 || argv[2][0] == '\0') return false;
+  order.file = argv[2];
+  bool named = false;
+  for (int i = 3; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--install") == 0 && !order.install) {
+      order.install = true;
+    } else if (std::strcmp(argv[i], "--name") == 0 && !named && i + 1 < argc &&
+               argv[i + 1][0] != '\0') {
+      named = true;
+      order.skin_name = argv[++i];
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
-ProgramRequest program_request(int argc, const char* const* argv) {
+ProgramCall program_call(int argc, const char* const* argv) {
   static const char* const kHelpNames[] = {"--help", "-h", "/?", nullptr};
   static const char* const kVersionNames[] = {"--version", nullptr};
-  if (argc <= 1) return ProgramRequest::kWizard;
-  if (argc > 2) return ProgramRequest::kUsageError;
-  if (is_one_of(argv[1], kHelpNames)) return ProgramRequest::kHelp;
-  if (is_one_of(argv[1], kVersionNames)) return ProgramRequest::kVersion;
-  return ProgramRequest::kUsageError;
+  ProgramCall call;
+  if (argc <= 1) return call;
+  call.request = ProgramRequest::kUsageError;
+  if (read_build_order(argc, argv, call.build)) {
+    call.request = ProgramRequest::kBuild;
+  } else if (argc == 2 && is_one_of(argv[1], kHelpNames)) {
+    call.request = ProgramRequest::kHelp;
+  } else if (argc == 2 && is_one_of(argv[1], kVersionNames)) {
+    call.request = ProgramRequest::kVersion;
+  }
+  return call;
 }
 
 int answer_request(ProgramRequest request) {
   switch (request) {
     case ProgramRequest::kHelp:
-      std::printf("skinbuilder %s\n\n%s", SKINBUILDER_VERSION, kHelp);
+      std::printf("skinbuilder %s\n\n%s%s%s", SKINBUILDER_VERSION, kHelp,
+                  palette_mapping_text().c_str(), kBuildHelp);
       print_image_tools();
       std::printf("%s", kUsage);
       return 0;
@@ -73,6 +115,7 @@ int answer_request(ProgramRequest request) {
       std::fputs(kUsage, stderr);
       return 2;
     case ProgramRequest::kWizard:
+    case ProgramRequest::kBuild:
       break;
   }
   return 0;

@@ -3,15 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/test_support.h"
 
 namespace {
 
-ProgramRequest request_of(std::vector<const char*> arguments) {
+ProgramCall call_of(std::vector<const char*> arguments) {
   arguments.insert(arguments.begin(), "skinbuilder");
-  return program_request(static_cast<int>(arguments.size()), arguments.data());
+  return program_call(static_cast<int>(arguments.size()), arguments.data());
+}
+
+ProgramRequest request_of(std::vector<const char*> arguments) {
+  return call_of(std::move(arguments)).request;
 }
 
 TEST(ProgramOptions, OnlyNoArgumentsStartTheWizard) {
@@ -25,6 +30,25 @@ TEST(ProgramOptions, OnlyNoArgumentsStartTheWizard) {
   EXPECT_EQ(ProgramRequest::kUsageError, request_of({"--help", "--version"}));
 }
 
+TEST(ProgramOptions, BuildTakesAFileThenANameAndInstallInAnyOrderOnce) {
+  ProgramCall call = call_of({"--build", "wal colors.json", "--install", "--name", "Wal"});
+  EXPECT_EQ(ProgramRequest::kBuild, call.request);
+  EXPECT_EQ("wal colors.json", call.build.file);
+  EXPECT_EQ("Wal", call.build.skin_name);
+  EXPECT_TRUE(call.build.install);
+  call = call_of({"--build", "a.kvl"});
+  EXPECT_EQ(ProgramRequest::kBuild, call.request);
+  EXPECT_EQ("", call.build.skin_name);
+  EXPECT_FALSE(call.build.install);
+  for (std::vector<const char*> wrong :
+       {std::vector<const char*>{"--build"}, {"--build", ""}, {"--build", "a", "--name"},
+        {"--build", "a", "--name", ""}, {"--build", "a", "--install", "--install"},
+        {"--build", "a", "--name", "x", "--name", "y"}, {"--build", "a", "b"},
+        {"--name", "x", "--build", "a"}, {"--install"}, {"--build", "a", "--help"}}) {
+    EXPECT_EQ(ProgramRequest::kUsageError, request_of(wrong)) << wrong.size();
+  }
+}
+
 TEST(ProgramOptions, HelpAndVersionAnswerOnStandardOutputAndUsageErrorsInOneLine) {
   int status = -1;
   std::string version = stdout_of([&] { status = answer_request(ProgramRequest::kVersion); });
@@ -35,7 +59,8 @@ TEST(ProgramOptions, HelpAndVersionAnswerOnStandardOutputAndUsageErrorsInOneLine
   std::string help = stdout_of([&] { status = answer_request(ProgramRequest::kHelp); });
   EXPECT_EQ(0, status);
   EXPECT_EQ(0u, help.find(version)) << help;
-  for (const char* needed : {"skindata", "Presets", "ImageMagick 7", "imagemagick", "#3C3C46"}) {
+  for (const char* needed : {"skindata", "Presets", "ImageMagick 7", "imagemagick", "#3C3C46",
+                             "base0D", "color4", "--build FILE"}) {
     EXPECT_NE(std::string::npos, help.find(needed)) << needed;
   }
   for (const std::string& line : lines_of(help)) EXPECT_LE(line.size(), 80u) << line;

@@ -33,16 +33,21 @@ bool ask_style(const char* question, StyleGroup group, const char* const* labels
   return true;
 }
 
+// A preset's EQ choice is never the default: the single colour design's
+// is "Main color only", the others' "Theme-based multicolor".
+int32_t default_eq_colouring(const SkinSettings& settings) {
+  return settings.design_choice == kCustomSingle ? 2 : 1;
+}
+
 // The questions after the styles; each false when interrupted.
 bool ask_eq_colouring(SkinSettings& settings) {
   clear_screen();
+  settings.eq_color_mode = default_eq_colouring(settings);
   if (settings.design_choice == kCustomSingle) {
-    settings.eq_color_mode = 2;
     std::printf("Should the EQ be multicolored or only the main color?:\n");
     const char* const labels[] = {"Standard multicolor", "Main color only"};
     ask_menu(labels, 2, &settings.eq_color_mode);
   } else {
-    settings.eq_color_mode = 1;
     std::printf("Should the EQ be multicolored or only the effects section color?:\n");
     const char* const labels[] = {"Theme-based multicolor", "Effects color only"};
     ask_menu(labels, 2, &settings.eq_color_mode);
@@ -97,14 +102,12 @@ void ask_skin_name(SkinSettings& settings) {
     format_bounded(scratch, sizeof scratch, "%s", settings.skin_name);
     bool typed = ask_text("(Default = %s)\n: ", scratch, sizeof scratch);
     if (answers_interrupted()) return;
-    const char* problem = skin_name_problem(settings, scratch);
-    std::string taken = problem == nullptr ? name_taken_by_other_folder(scratch) : "";
-    if (!taken.empty()) problem = taken.c_str();
-    if (problem == nullptr) {
+    std::string problem = unusable_name_reason(settings, scratch);
+    if (problem.empty()) {
       set_skin_name(settings, scratch);
       return;
     }
-    std::printf("%s\n", problem);
+    std::printf("%s\n", problem.c_str());
     if (typed) {
       discard_rest_of_cut_answer();
     } else if (input_closed()) {
@@ -125,4 +128,11 @@ bool ask_style_questions(SkinSettings& settings) {
                    kArpIconStyleCount, &settings.arp_icon_style, skin) &&
          ask_eq_colouring(settings) && ask_sidebars(settings) && ask_tab_colour(settings) &&
          ask_flow_mod(settings);
+}
+
+void lay_styles_unasked(SkinSettings& settings) {
+  copy_style_overlay(StyleGroup::kKnob, settings.knob_style, settings.skin_name);
+  copy_style_overlay(StyleGroup::kLockIcon, settings.lock_icon_style, settings.skin_name);
+  copy_style_overlay(StyleGroup::kArpIcon, settings.arp_icon_style, settings.skin_name);
+  settings.eq_color_mode = default_eq_colouring(settings);
 }

@@ -26,4 +26,9 @@ void ask_skin_name(SkinSettings& settings);
 // them at once: false then, with no further screen shown or overlay laid.
 bool ask_style_questions(SkinSettings& settings);
 
+// What ENTER at every style question gives, for a build without
+// questions: the record's styles laid over the template, the EQ colouring
+// reset as its question resets it, every other answer kept.
+void lay_styles_unasked(SkinSettings& settings);
+
 #endif  // SKINBUILDER_WIZARD_STYLE_QUESTIONS_H_
