@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "platform/console.h"
 #include "wizard/driver.h"
 #include "wizard/program_options.h"
@@ -11,6 +13,8 @@ int main(int argc, char** argv) {
   prepare_console();
   ProgramRequest request = program_request(argc, argv);
   if (request != ProgramRequest::kWizard) return answer_request(request);
+  std::string moved = fall_back_to_program_folder();
+  if (!moved.empty()) std::printf("%s\n\n", moved.c_str());
   if (!check_working_folder()) return 1;
   return run_wizard();
 }

@@ -12,6 +12,16 @@
 
 #include <string>
 
+// Scripts and desktop launchers start the program from any folder. When
+// the working folder holds no skindata folder but the program's own folder
+// (platform/program_folder.h) does, this makes the program's folder the
+// working folder and returns the one line that says so, to be shown before
+// anything else; otherwise it changes nothing and returns "". Called before
+// the check below. A path taken in before the call (a file named on the
+// command line) was meant from the folder the user started in: make it
+// absolute first (absolute_path), or it is read from the program's folder.
+std::string fall_back_to_program_folder();
+
 // Empty when the folder is ready (skindata\temp then exists), else the
 // message to show.
 std::string working_folder_problem();
