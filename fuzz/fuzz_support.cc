@@ -205,7 +205,7 @@ void run_wizard_over(const uint8_t* answers, size_t size) {
   std::FILE* stream = stream_of(answers, size);
   set_answer_input(stream);
   recorded_lines().clear();
-  int exit_code = run_wizard();
+  int exit_code = run_wizard("");
   set_answer_input(nullptr);
   std::fclose(stream);
   // Nothing is built here (every line is only recorded), so the build's

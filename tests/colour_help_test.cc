@@ -27,16 +27,19 @@ struct Palette {
 const Palette kDefaults = {
     {{87, 151, 236}, {233, 173, 92}, {60, 216, 134}, {221, 221, 221}, {216, 99, 62}}};
 
-// The five colour groups' answers; by code or by amounts, turn about.
+// The five colour groups' answers; by code, by amounts one at a time, or by
+// the three amounts at the red question as the colour help prints them.
 std::string typed(const Palette& palette) {
   std::string answers;
   for (int i = 0; i < 5; ++i) {
     const Colour& c = palette.colours[i];
     char text[64];
-    if (i % 2 == 0) {
+    if (i % 3 == 0) {
       std::snprintf(text, sizeof text, "#%02x%02X%02x\n\n\n", c.red, c.green, c.blue);
-    } else {
+    } else if (i % 3 == 1) {
       std::snprintf(text, sizeof text, "%d\n%d\n%d\n", c.red, c.green, c.blue);
+    } else {
+      std::snprintf(text, sizeof text, "%d,%d,%d\n\n\n", c.red, c.green, c.blue);
     }
     answers += text;
   }

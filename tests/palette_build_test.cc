@@ -65,6 +65,7 @@ class PaletteRun : public EndToEndTest {
   }
 
   Workspace workspace_;
+  ScratchFolder elsewhere_{false};  // files outside the working folder
   std::string presets_ = workspace_.path() + "/Presets";
 };
 
@@ -86,8 +87,8 @@ TEST_F(PaletteRun, PalettesAreListedAfterThePresetsAndBuildWithOrWithoutQuestion
   EXPECT_NE(std::string::npos, run.output.find("Your skin is now ready.\n\nMove the Moss Night"));
 
   // The same file from elsewhere, without questions, gives the same skin.
-  fs::copy_file(presets_ + "/moss-night.yaml", workspace_.path() + "/../moss.yaml");
-  std::string output = build("--build ../moss.yaml --name 'Moss Again'");
+  fs::copy_file(presets_ + "/moss-night.yaml", elsewhere_.path() + "/moss.yaml");
+  std::string output = build("--build '" + elsewhere_.path() + "/moss.yaml' --name 'Moss Again'");
   EXPECT_TRUE(ends_with(output, "exit 0\n")) << output;
   EXPECT_NE(std::string::npos, output.find("Move the Moss Again folder")) << output;
   for (const char* asked : {"Red amount", "Press ENTER", "preview", "OVERALL SKIN DESIGN"}) {
@@ -98,12 +99,13 @@ TEST_F(PaletteRun, PalettesAreListedAfterThePresetsAndBuildWithOrWithoutQuestion
 }
 
 TEST_F(PaletteRun, BuildsFromPresetsAndTellsWhatItCannotBuildByItsExitStatus) {
-  write_file(workspace_.path() + "/../Copper-v11b5.kvl", record_bytes(design_settings(kCustomMulti)));
-  std::string output = build("--build ../Copper-v11b5.kvl");
+  const std::string outside = elsewhere_.path() + "/";
+  write_file(outside + "Copper-v11b5.kvl", record_bytes(design_settings(kCustomMulti)));
+  std::string output = build("--build '" + outside + "Copper-v11b5.kvl'");
   EXPECT_TRUE(ends_with(output, "exit 0\n")) << output;
   EXPECT_TRUE(fs::is_directory(workspace_.path() + "/Copper/Scripts"));
 
-  write_file(workspace_.path() + "/../old-v11b5.kvl", std::string(2000, '\0'));
+  write_file(workspace_.path() + "/old-v11b5.kvl", std::string(2000, '\0'));
   struct Refused {
     const char* arguments;
     const char* said;
@@ -111,8 +113,8 @@ TEST_F(PaletteRun, BuildsFromPresetsAndTellsWhatItCannotBuildByItsExitStatus) {
   for (Refused refused : {
            Refused{"--build missing.yaml",
                    "missing.yaml cannot be used: no such file, or no access to it.\n"},
-           Refused{"--build ../old-v11b5.kvl",
-                   "../old-v11b5.kvl cannot be used: it is no preset of this version.\n"},
+           Refused{"--build old-v11b5.kvl",
+                   "old-v11b5.kvl cannot be used: it is no preset of this version.\n"},
            Refused{"--build Presets/broken.yaml",
                    "Presets/broken.yaml cannot be used: no base00 to base0F keys.\n"},
            Refused{"--build Presets/Mine-v11b5.kvl --name 'a/b'",
@@ -121,13 +123,14 @@ TEST_F(PaletteRun, BuildsFromPresetsAndTellsWhatItCannotBuildByItsExitStatus) {
        }) {
     EXPECT_EQ(std::string(refused.said) + "exit 1\n", build(refused.arguments)) << refused.arguments;
   }
-  EXPECT_EQ(std::vector<std::string>({"Copper", "Presets", "skindata"}), names_in(workspace_.path()));
+  EXPECT_EQ(std::vector<std::string>({"Copper", "Presets", "old-v11b5.kvl", "skindata"}),
+            names_in(workspace_.path()));
 
   // Without a Themes folder the skin is built but not installed; with one,
   // it is installed there.
   output = build("--build Presets/reef.hex --install");
   EXPECT_TRUE(ends_with(output, "is in the working folder.\nexit 1\n")) << output;
-  std::string themes = workspace_.path() + "/../Themes";
+  std::string themes = outside + "Themes";
   fs::create_directory(themes);
   output = build("--build Presets/reef.hex --install", "SKINBUILDER_THEMES=" + themes);
   EXPECT_TRUE(ends_with(output, "theme menu.\nexit 0\n")) << output;

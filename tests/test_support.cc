@@ -301,10 +301,18 @@ Workspace::Workspace(const std::string& below)
 }
 
 WizardRun run_wizard_in(const std::string& folder, const std::string& input, int limit_seconds,
-                        ErrorOutput errors) {
+                        ErrorOutput errors, const std::string& program) {
   IsolatedEnvironment isolated;
-  ChildRun child = run_child(SKINBUILDER_BIN, folder, input, limit_seconds, errors);
+  ChildRun child = run_child(program.empty() ? SKINBUILDER_BIN : program, folder, input,
+                             limit_seconds, errors);
   return WizardRun{child.exit_code, child.output, child.errors};
+}
+
+std::string copy_of_program(const std::string& folder) {
+  fs::path program(SKINBUILDER_BIN);
+  fs::path copy = fs::path(folder) / program.filename();
+  fs::copy_file(program, copy);
+  return copy.string();
 }
 
 void wrap_tool(const std::string& workspace, const char* tool, const std::string& body) {

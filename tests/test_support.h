@@ -205,11 +205,16 @@ struct WizardRun {
   std::string errors;  // standard error, when kept apart
 };
 
-// Runs the skinbuilder binary in folder with input on its standard input,
-// closed after it. A run that outlives limit_seconds is killed, so a dialogue
-// that waits forever fails instead of hanging.
+// Runs the skinbuilder binary (or the copy of it at program) in folder with
+// input on its standard input, closed after it. A run that outlives
+// limit_seconds is killed, so a dialogue that waits forever fails instead
+// of hanging.
 WizardRun run_wizard_in(const std::string& folder, const std::string& input,
-                        int limit_seconds = 300, ErrorOutput errors = ErrorOutput::kInterleaved);
+                        int limit_seconds = 300, ErrorOutput errors = ErrorOutput::kInterleaved,
+                        const std::string& program = "");
+
+// Copies the skinbuilder binary into folder; the copy's path.
+std::string copy_of_program(const std::string& folder);
 
 // Puts a shell script in front of one of the workspace's image tools; the
 // script finds the real launcher as "$real". POSIX.

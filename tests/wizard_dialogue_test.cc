@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/paths.h"
 #include "settings/skin_settings.h"
 #include "tests/test_support.h"
 
@@ -100,9 +101,40 @@ TEST_F(WizardDialogue, NumbersOutsideTheMenusAreAskedAgain) {
   EXPECT_EQ(1, record.global_adjust);
 }
 
+const char kMoved[] = "There is no skindata folder here; working in the program's folder, ";
+
+// The folder named by the line that tells of the move, or "" without one.
+std::string folder_moved_to(const std::string& output) {
+  size_t line = output.find(kMoved);
+  if (line == std::string::npos) return "";
+  size_t start = line + std::strlen(kMoved);
+  size_t end = output.find(".\n\n", start);
+  return end == std::string::npos ? "" : output.substr(start, end - start);
+}
+
+// Started from a folder without skindata, the program works in its own
+// folder when that has one, says so first, and makes the skin there.
+TEST_F(WizardDialogue, AFolderWithoutSkindataFallsBackToTheProgramsFolder) {
+  Workspace program_folder;
+  std::string program = copy_of_program(program_folder.path());
+  ScratchFolder empty(false);
+  WizardRun run = run_wizard_in(empty.path(), "\n\n", 300, ErrorOutput::kInterleaved, program);
+  EXPECT_EQ(0, run.exit_code);
+  EXPECT_TRUE(same_file(program_folder.path(), folder_moved_to(run.output))) << run.output;
+  // The line comes after the greeting, which clears the screen.
+  std::string dialogue = kGreeting + kStandardBlueBuild + kFinish;
+  dialogue.insert(dialogue.find("1: STANDARD"), std::string(kMoved) +
+                                                    folder_moved_to(run.output) + ".\n\n");
+  EXPECT_EQ(dialogue, run.output);
+  EXPECT_TRUE(is_file(program_folder.path() + "/Korvel Dazo Blue/Scripts/Zebra2.txt"));
+  EXPECT_TRUE(names_in(empty.path()).empty());
+}
+
 // In a folder without skindata the program stops before its first
 // question, with the same bytes on every system (line ends are where a
-// console could differ), and creates nothing.
+// console could differ), and creates nothing; so does a program whose own
+// folder has none (the build folder), or one whose skindata is not
+// complete, after the line that names its folder.
 TEST(WizardConsole, AFolderWithoutSkindataStopsBeforeTheFirstQuestion) {
   ScratchFolder empty(false);
   WizardRun run = run_wizard_in(empty.path(), "1\n", 300, ErrorOutput::kApart);
@@ -111,6 +143,15 @@ TEST(WizardConsole, AFolderWithoutSkindataStopsBeforeTheFirstQuestion) {
       "There is no skindata folder here: start the program in the folder that holds skindata and "
       "Presets.\n\nPress ENTER to finish.\n",
       run.output);
+  ScratchFolder program_folder(false);
+  make_folders(program_folder.path() + "/skindata");
+  run = run_wizard_in(empty.path(), "1\n", 300, ErrorOutput::kApart,
+                      copy_of_program(program_folder.path()));
+  EXPECT_EQ(1, run.exit_code);
+  EXPECT_TRUE(same_file(program_folder.path(), folder_moved_to(run.output))) << run.output;
+  EXPECT_EQ(1u, count_of(run.output, ".\n\n" + shown_relative("skindata\\SkinTemplate") +
+                                         " is missing or incomplete"))
+      << run.output;
   EXPECT_TRUE(names_in(empty.path()).empty());
 }
 

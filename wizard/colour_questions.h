@@ -8,7 +8,8 @@
 // the image tool. Every question shows the record's current value as its
 // default, so a pass after a rejected preview starts from the last answers.
 // The red question of each colour group also takes a colour code such as
-// #3C3C46 for all three amounts (wizard/colour_code.h).
+// #3C3C46, or the three amounts as 238,171,1, for all three amounts
+// (wizard/colour_code.h).
 // The advanced options are checked (wizard/answer_checks.h) before they are
 // kept; a refused text is asked again, with its reason.
 #ifndef SKINBUILDER_WIZARD_COLOUR_QUESTIONS_H_

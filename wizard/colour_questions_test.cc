@@ -100,14 +100,21 @@ TEST_F(ColourQuestionsTest, MulticolourAsksFourSectionsThenTheAdjustmentsInTheir
   EXPECT_STREQ("-sharpen 0x1", settings_.advanced_options);
 }
 
-TEST_F(ColourQuestionsTest, ACodeAtRedSetsAllThreeAmountsAndBecomesTheDefaults) {
+TEST_F(ColourQuestionsTest, ACodeOrThreeAmountsAtRedSetAllThreeAndBecomeTheDefaults) {
   settings_.design_choice = kCustomMulti;
   // Generators by code, green then changed; modulators by a short code;
   // effects by a code without "#", which is the number 3; globals by a code
-  // that is not one, which keeps the default; the selection by code.
-  feed("#3C3C46\n7\n\n#fa0\n\n\n3C3C46\n\n\n#3C3C4\n\n\n #D8633F \n\n\n");
+  // that is not one, which keeps the default; the selection by two amounts,
+  // asked again, then by three.
+  feed("#3C3C46\n7\n\n#fa0\n\n\n3C3C46\n\n\n#3C3C4\n\n\n1,200\n 1, 200 238 \n\n\n");
   ask_colour_questions(settings_);
   std::string text = printed();
+  EXPECT_EQ(1u, count_of(text,
+                         "Red amount (0-255) (Default = 216): Please answer with one amount, "
+                         "three amounts from 0 to 255 such as 238,171,1, or a colour code such as "
+                         "#EEAB01.\nRed amount (0-255) (Default = 216): Green amount (0-255) "
+                         "(Default = 200): Blue amount (0-255) (Default = 238): "))
+      << text;
   EXPECT_EQ(1u, count_of(text,
                          "Red amount (0-255) (Default = 87): Green amount (0-255) (Default = "
                          "60): Blue amount (0-255) (Default = 70): "));
@@ -116,7 +123,7 @@ TEST_F(ColourQuestionsTest, ACodeAtRedSetsAllThreeAmountsAndBecomesTheDefaults) 
                          "= 170): Blue amount (0-255) (Default = 0): "));
   EXPECT_EQ(1u, count_of(text, rgb_prompts(60, 216, 134) + "\n"));
   EXPECT_EQ(1u, count_of(text, rgb_prompts(221, 221, 221) + "\n"));
-  EXPECT_EQ((std::vector<int32_t>{60, 7, 70, 255, 170, 0, 3, 216, 134, 221, 221, 221, 216, 99, 63}),
+  EXPECT_EQ((std::vector<int32_t>{60, 7, 70, 255, 170, 0, 3, 216, 134, 221, 221, 221, 1, 200, 238}),
             (std::vector<int32_t>{settings_.cs1.red, settings_.cs1.green, settings_.cs1.blue,
                                   settings_.cs2.red, settings_.cs2.green, settings_.cs2.blue,
                                   settings_.cs3.red, settings_.cs3.green, settings_.cs3.blue,

@@ -186,7 +186,7 @@ bool is_preset_name(const std::string& path) {
 
 // A preset when the file is a whole one, else a palette. False after a
 // line saying why it cannot be used.
-bool load_build_file(const std::string& path, SkinSettings& settings) {
+bool load_build_file(const std::string& path, const std::string& shown, SkinSettings& settings) {
   if (load_preset_file(path, settings)) {
     check_loaded_preset(settings);
     return true;
@@ -196,7 +196,7 @@ bool load_build_file(const std::string& path, SkinSettings& settings) {
     read.reason = "it is no preset of this version";
   }
   if (!read.usable) {
-    std::printf("%s cannot be used: %s.\n", printable(path.c_str()).c_str(), read.reason.c_str());
+    std::printf("%s cannot be used: %s.\n", printable(shown.c_str()).c_str(), read.reason.c_str());
     return false;
   }
   take_palette(read.palette, settings);
@@ -223,12 +223,13 @@ bool name_unasked_skin(const BuildOrder& order, SkinSettings& settings) {
 
 }  // namespace
 
-int run_without_questions(const BuildOrder& order) {
+int run_without_questions(const BuildOrder& order, const std::string& moved_line) {
   close_answer_input();
+  if (!moved_line.empty()) std::printf("%s\n\n", moved_line.c_str());
   SkinSettings settings;
   init_settings(settings);
   finish_build_cut_short();
-  if (!load_build_file(order.file, settings) || !name_unasked_skin(order, settings)) return 1;
+  if (!load_build_file(order.path, order.file, settings) || !name_unasked_skin(order, settings)) return 1;
   SkinBuild build = is_standard(settings) ? prepare_standard_skin(settings)
                                           : prepare_unasked_custom_skin(settings);
   BuiltSkin skin = build.active ? build_skin(settings) : BuiltSkin{};
@@ -238,7 +239,7 @@ int run_without_questions(const BuildOrder& order) {
   return built && installed ? 0 : 1;
 }
 
-int run_wizard() {
+int run_wizard(const std::string& moved_line) {
   SkinSettings settings;
   init_settings(settings);
   // A megabyte: on the heap, not the stack.
@@ -246,6 +247,8 @@ int run_wizard() {
   list_presets(*catalog);
   std::vector<std::string> unusable_palettes = list_palettes(*catalog);
   greet();
+  // After the greeting, which clears the screen.
+  if (!moved_line.empty()) std::printf("%s\n\n", moved_line.c_str());
   print_presets_left_out(*catalog);
   print_unusable_palettes(unusable_palettes);
   finish_build_cut_short();

@@ -12,15 +12,20 @@
 #ifndef SKINBUILDER_WIZARD_DRIVER_H_
 #define SKINBUILDER_WIZARD_DRIVER_H_
 
+#include <string>
+
 #include "wizard/program_options.h"
 
+// moved_line, when not empty, says that the program works in its own folder
+// (wizard/startup_check.h); it is shown first.
+//
 // Runs the whole dialogue in the current folder; returns the exit status:
 // 0 when the skin was built and passed its check, 1 when the build could
 // not start or failed, the preset asked for could not be saved, or the
 // install into the synthesizer asked for did not happen; 128 plus the
 // signal's number when the build was interrupted (the folders are put
 // back first).
-int run_wizard();
+int run_wizard(const std::string& moved_line);
 
 // A build without questions (skinbuilder --build FILE): the preset or
 // palette file, wherever it is, with every other answer as ENTER would
@@ -30,6 +35,6 @@ int run_wizard();
 // is found (wizard/install_offer.h). Returns 0 when the skin is ready (and
 // installed, when asked), 1 otherwise, 128 plus the signal's number when
 // interrupted.
-int run_without_questions(const BuildOrder& order);
+int run_without_questions(const BuildOrder& order, const std::string& moved_line);
 
 #endif  // SKINBUILDER_WIZARD_DRIVER_H_

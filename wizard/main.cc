@@ -1,5 +1,8 @@
+#include <string>
+
 #include "platform/answer_input.h"
 #include "platform/console.h"
+#include "platform/program_folder.h"
 #include "wizard/driver.h"
 #include "wizard/program_options.h"
 #include "wizard/startup_check.h"
@@ -13,10 +16,13 @@ int main(int argc, char** argv) {
   ProgramCall call = program_call(argc, argv);
   if (call.request == ProgramRequest::kBuild) {
     close_answer_input();  // nobody answers: not even the start-up check waits
-    if (!check_working_folder()) return 1;
-    return run_without_questions(call.build);
+    // The file was named from the folder the user started in.
+    call.build.path = absolute_path(call.build.file);
+  } else if (call.request != ProgramRequest::kWizard) {
+    return answer_request(call.request);
   }
-  if (call.request != ProgramRequest::kWizard) return answer_request(call.request);
-  if (!check_working_folder()) return 1;
-  return run_wizard();
+  std::string moved = fall_back_to_program_folder();
+  if (!check_working_folder(moved)) return 1;
+  if (call.request == ProgramRequest::kBuild) return run_without_questions(call.build, moved);
+  return run_wizard(moved);
 }

@@ -19,8 +19,9 @@ const char kHelp[] =
     "synthesizers: it asks for a design, colours and styles, shows a preview,\n"
     "and writes the skin as a folder named after it.\n"
     "\n"
-    "Start it without arguments from the folder that holds its skindata and\n"
-    "Presets folders (the folder of the download); the skin is made there.\n"
+    "Start it without arguments. It works in the folder it is started in when\n"
+    "that holds skindata and Presets, else in its own folder (the folder of the\n"
+    "download); the skin is made there.\n"
     "It needs ImageMagick's command-line tools, 7 or 6: it takes mogrify and\n"
     "identify from skindata, else ImageMagick 7's magick (from PATH or, on\n"
     "Windows, from where its installer put it), else mogrify and identify from\n"
@@ -67,6 +68,7 @@ bool is_one_of(const char* argument, const char* const* names) {
 bool read_build_order(int argc, const char* const* argv, BuildOrder& order) {
   if (argc < 3 || std::strcmp(argv[1], "--build") != 0 || argv[2][0] == '\0') return false;
   order.file = argv[2];
+  order.path = order.file;
   bool named = false;
   for (int i = 3; i < argc; ++i) {
     if (std::strcmp(argv[i], "--install") == 0 && !order.install) {

@@ -19,6 +19,8 @@ enum class ProgramRequest { kWizard, kBuild, kHelp, kVersion, kUsageError };
 // A build without questions.
 struct BuildOrder {
   std::string file;       // a preset or palette file, as given
+  std::string path;       // the same, to be read (made absolute before the
+                          // working folder may change)
   std::string skin_name;  // --name; empty: the one the file gives
   bool install = false;   // --install
 };

@@ -9,7 +9,9 @@
 #include "assembly/folder_access.h"
 #include "platform/image_tools.h"
 #include "platform/native_path.h"
+#include "platform/file_system.h"
 #include "platform/paths.h"
+#include "platform/program_folder.h"
 #include "wizard/prompts.h"
 
 namespace {
@@ -95,6 +97,17 @@ std::string temp_problem() {
 
 }  // namespace
 
+std::string fall_back_to_program_folder() {
+  if (exists(".\\skindata", true)) return std::string();
+  std::string folder = program_folder();
+  if (folder.empty() || !is_folder(join_path(folder, "skindata")) ||
+      !change_working_folder(folder)) {
+    return std::string();
+  }
+  return "There is no skindata folder here; working in the program's folder, " +
+         shown_path(folder) + ".";
+}
+
 // In this order: skindata\temp is made only when all else is in order.
 std::string working_folder_problem() {
   std::string problem = template_problem();
@@ -104,9 +117,10 @@ std::string working_folder_problem() {
   return problem;
 }
 
-bool check_working_folder() {
+bool check_working_folder(const std::string& moved_line) {
   std::string problem = working_folder_problem();
   if (problem.empty()) return true;
+  if (!moved_line.empty()) std::printf("%s\n\n", moved_line.c_str());
   std::printf("%s\n\nPress ENTER to finish.\n", problem.c_str());
   pause_for_enter();
   return false;

@@ -12,6 +12,16 @@
 
 #include <string>
 
+// Scripts and desktop launchers start the program from any folder. When
+// the working folder holds no skindata folder but the program's own folder
+// (platform/program_folder.h) does, this makes the program's folder the
+// working folder and returns the one line that says so, to be shown before
+// anything else; otherwise it changes nothing and returns "". Called before
+// the check below. A path taken in before the call (a file named on the
+// command line) was meant from the folder the user started in: make it
+// absolute first (absolute_path), or it is read from the program's folder.
+std::string fall_back_to_program_folder();
+
 // Empty when the folder is ready (skindata\temp then exists), else the
 // message to show.
 std::string working_folder_problem();
@@ -19,6 +29,6 @@ std::string working_folder_problem();
 // The check with its message: false after printing the message and
 // waiting for ENTER (so that a console window opened for the program stays
 // until it has been read); the program then ends with 1.
-bool check_working_folder();
+bool check_working_folder(const std::string& moved_line);
 
 #endif  // SKINBUILDER_WIZARD_STARTUP_CHECK_H_

@@ -29,6 +29,6 @@ int main(int argc, char** argv) {
   }
   prepare_console();
   set_command_runner(traced);
-  if (!check_working_folder()) return 1;
-  return run_wizard();
+  if (!check_working_folder("")) return 1;
+  return run_wizard("");
 }
