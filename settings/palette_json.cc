@@ -129,7 +129,7 @@ bool read_color_member(JsonReader& reader, const std::string& key, int depth) {
   if (!read_string(reader, &value)) return false;
   PaletteColor color;
   if (!parse_color_code(value, color))
-    return fail(reader, key + " is not a colour: " + quoted(value));
+    return fail(reader, key + " is not a colour: " + in_quotes(value));
   reader.source.keyed.emplace_back(key, color);
   return true;
 }

@@ -54,7 +54,7 @@ bool take_gimp_line(std::string_view line, int number, PaletteSource& source) {
     source.ordered.push_back(color);
     return true;
   }
-  source.reason = line_reason(number, "is not a colour: " + quoted(line));
+  source.reason = line_reason(number, "is not a colour: " + in_quotes(line));
   return false;
 }
 
@@ -106,7 +106,7 @@ PaletteSource read_hex_list(std::string_view text) {
     ListLine kind = hex_list_line(line, color);
     if (kind == ListLine::kColor) source.ordered.push_back(color);
     if (kind != ListLine::kNotColor) continue;
-    source.reason = line_reason(number, "is not a colour code: " + quoted(trimmed(line)));
+    source.reason = line_reason(number, "is not a colour code: " + in_quotes(trimmed(line)));
     break;
   }
   return source;

@@ -38,7 +38,7 @@ bool parse_color_code(std::string_view code, PaletteColor& color);
 
 // A value as a reason quotes it: in double quotes, cut after 24 bytes,
 // every byte outside printable ASCII as "?".
-std::string quoted(std::string_view text);
+std::string in_quotes(std::string_view text);
 
 // "line N: " for the reasons that point at a line.
 std::string line_reason(int number, const std::string& what);

@@ -64,7 +64,7 @@ bool parse_color_code(std::string_view code, PaletteColor& color) {
   return true;
 }
 
-std::string quoted(std::string_view text) {
+std::string in_quotes(std::string_view text) {
   std::string shown = "\"";
   for (size_t i = 0; i < text.size() && i < kQuotedBytes; ++i) {
     unsigned char c = static_cast<unsigned char>(text[i]);

@@ -92,7 +92,7 @@ bool take_yaml_line(const YamlLine& line, PaletteSource& source) {
   }
   PaletteColor color;
   if (!parse_color_code(value, color)) {
-    source.reason = key + " is not a colour: " + quoted(value);
+    source.reason = key + " is not a colour: " + in_quotes(value);
     return false;
   }
   if (key[4] == '1') source.format = PaletteFormat::kBase24;
