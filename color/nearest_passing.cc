@@ -19,6 +19,10 @@ constexpr int kWidenings = 4;  // margins up to 125 times the first
 constexpr double kSelectionMargin = 0.1;
 constexpr int kConfirmTries = 3;
 constexpr double kNowhere = std::numeric_limits<double>::infinity();
+// An asked colour paler than this has no hue worth keeping; a candidate
+// paler than that has none to compare.
+constexpr double kGreySaturation = 0.15;
+constexpr double kNoHueSaturation = 0.05;
 
 double linear_of(int amount) {
   static const struct Table {
@@ -39,8 +43,26 @@ double ratio_of(double one, double two) {
   return one > two ? (one + 0.05) / (two + 0.05) : (two + 0.05) / (one + 0.05);
 }
 
+void hue_and_saturation(Rgb c, double& hue, double& saturation) {
+  double max = std::fmax(std::fmax(c.red, c.green), c.blue);
+  double min = std::fmin(std::fmin(c.red, c.green), c.blue);
+  double d = max - min;
+  saturation = max > 0.0 ? d / max : 0.0;
+  hue = 0.0;
+  if (d == 0.0) return;
+  if (max == c.red)
+    hue = std::fmod((c.green - c.blue) / d + 6.0, 6.0);
+  else if (max == c.green)
+    hue = (c.blue - c.red) / d + 2.0;
+  else
+    hue = (c.red - c.green) / d + 4.0;
+  hue *= 60.0;
+}
+
 struct Search {
   const SkinLook& look;
+  Rgb asked_colour;
+  bool near_hue;
   Lab asked;
   bool background;
   double background_luminance;
@@ -68,6 +90,7 @@ bool passes(const Search& s, Rgb shown, bool keep_clear) {
 }
 
 Scored score(const Search& s, Rgb typed, bool keep_clear) {
+  if (s.near_hue && !near_in_hue(s.asked_colour, typed)) return {kNowhere, typed, {}};
   Rgb shown = predicted_colour(s.look, typed);
   double distance =
       passes(s, shown, keep_clear) ? ciede2000(s.asked, srgb_to_lab(shown)) : kNowhere;
@@ -106,20 +129,29 @@ Rgb typed_of(double hue, double saturation, int brightness) {
   }
 }
 
-void hue_and_saturation(Rgb c, double& hue, double& saturation) {
-  double max = std::fmax(std::fmax(c.red, c.green), c.blue);
-  double min = std::fmin(std::fmin(c.red, c.green), c.blue);
-  double d = max - min;
-  saturation = max > 0.0 ? d / max : 0.0;
-  hue = 0.0;
-  if (d == 0.0) return;
-  if (max == c.red)
-    hue = std::fmod((c.green - c.blue) / d + 6.0, 6.0);
-  else if (max == c.green)
-    hue = (c.blue - c.red) / d + 2.0;
-  else
-    hue = (c.red - c.green) / d + 4.0;
-  hue *= 60.0;
+int clamped_brightness(const SkinLook& look) {
+  int brightness = std::max(std::max(look.template_colour.red, look.template_colour.green),
+                            look.template_colour.blue);
+  return brightness > 0 ? (brightness > 255 ? 255 : brightness) : 255;
+}
+
+Search search_for(const SkinLook& look, const SectionGoal& goal) {
+  return {look,
+          goal.asked,
+          goal.near_hue,
+          srgb_to_lab(goal.asked),
+          goal.background.measured,
+          luminance(goal.background.colour),
+          goal.avoid,
+          goal.avoid != nullptr ? srgb_to_lab(*goal.avoid) : Lab{},
+          goal.margin_scale,
+          clamped_brightness(look)};
+}
+
+// Whether the colour typed as typed reads well on the goal's terms.
+bool reads_well(const SkinLook& look, const SectionGoal& goal, Rgb typed) {
+  Search s = search_for(look, goal);
+  return passes(s, predicted_colour(look, typed), goal.avoid != nullptr);
 }
 
 // Every hue in 2-degree steps, every saturation in 2.5 percent steps.
@@ -219,38 +251,45 @@ void place_in_cube(const Placement& p, Rgb centre, int reach, int step, double& 
 struct PaletteWork {
   const SkinLook* look;
   const Rgb* asked;
+  Rgb template_background;
   const ConfirmColour& confirm;
   ReadabilityColours& colours;
   Rgb final_shown[4];
   bool selection_moves;
 };
 
-bool confirmed(const PaletteWork& w, const SampledColour& measured, bool keep_clear) {
+bool confirmed(const SampledColour& measured, const SampledColour& background, Rgb selection,
+               bool keep_clear) {
   if (!measured.measured) return false;
-  const SampledColour& background = w.colours.background;
   if (background.measured && !reads_on_background(measured.colour, background.colour)) return false;
   if (!labels_read_on(measured.colour)) return false;
-  return !keep_clear || selection_stands_out(w.colours.selection, measured.colour);
+  return !keep_clear || selection_stands_out(selection, measured.colour);
 }
 
 bool same(Rgb one, Rgb two) {
   return one.red == two.red && one.green == two.green && one.blue == two.blue;
 }
 
+float brightness_now(const SkinLook& look) {
+  return look.adjusted ? static_cast<float>(look.brightness - 100.0) : 0.0f;
+}
+
 // Searches and confirms section n's colour, widening the margins when the
 // tool disagrees with a prediction (a colour already refused is not tried
 // again: the tool gives the same answer every time).
-void help_section(PaletteWork& w, int n) {
+void help_section(PaletteWork& w, int n, bool near_hue) {
   SectionHelp& help = w.colours.help[n - 1];
   help.colour.kind = TryKind::kUnconfirmed;
   if (w.look == nullptr) return;
   bool keep_clear = !w.selection_moves;
+  float brightness = brightness_now(*w.look);
   Rgb refused = {-1, -1, -1};
   int tries = 0;
   for (int round = 0, scale = 1; round < kWidenings && tries < kConfirmTries;
        ++round, scale *= kMarginGrowth) {
     SectionGoal goal = {w.asked[n - 1], w.colours.background,
-                        keep_clear ? &w.colours.selection : nullptr, static_cast<double>(scale)};
+                        keep_clear ? &w.colours.selection : nullptr, static_cast<double>(scale),
+                        near_hue};
     SectionFind find = nearest_passing_section(*w.look, goal);
     if (!find.found && keep_clear) {
       // Only colours near the selection pass: the selection moves along.
@@ -265,14 +304,100 @@ void help_section(PaletteWork& w, int n) {
     }
     if (same(find.typed, refused)) continue;
     ++tries;
-    SampledColour measured = w.confirm(n, find.typed);
-    if (confirmed(w, measured, goal.avoid != nullptr)) {
+    SampledColour measured = w.confirm.section(n, find.typed, brightness);
+    if (confirmed(measured, w.colours.background, w.colours.selection, goal.avoid != nullptr)) {
       help.colour = {TryKind::kTry, find.typed};
       w.final_shown[n - 1] = measured.colour;
       return;
     }
     refused = find.typed;
   }
+}
+
+// What each section is to be typed as at a global brightness: its own
+// colour when that reads well there, else the nearest of its hue that does.
+struct BrightnessPlan {
+  float value;
+  SampledColour background;  // predicted
+  Rgb typed[4];
+  bool own[4];  // the section's own colour
+};
+
+// Whether every measured section reads well at the plan's brightness: a
+// section that reads well now with its own colour, a failing one with its
+// own or one of its hue.
+bool plan_sections(const PaletteWork& w, const SkinLook& look, double scale, BrightnessPlan& plan) {
+  bool keep_clear = !w.selection_moves;
+  const Rgb* avoid = keep_clear ? &w.colours.selection : nullptr;
+  for (int n = 1; n <= w.colours.section_count; ++n) {
+    if (!w.colours.sections[n - 1].measured) continue;
+    SectionGoal goal = {w.asked[n - 1], plan.background, avoid, scale, true};
+    plan.typed[n - 1] = w.asked[n - 1];
+    plan.own[n - 1] = reads_well(look, goal, w.asked[n - 1]);
+    if (plan.own[n - 1]) continue;
+    if (!section_colour_fails(w.colours, n)) return false;
+    SectionFind find = nearest_passing_section(look, goal);
+    if (!find.found) return false;
+    plan.typed[n - 1] = find.typed;
+  }
+  return true;
+}
+
+// The tool's word on a plan: every measured section, and the background,
+// at its brightness.
+bool confirm_plan(PaletteWork& w, const BrightnessPlan& plan, Rgb shown[4]) {
+  SampledColour background = w.confirm.background(plan.value);
+  if (w.colours.background.measured && !background.measured) return false;
+  for (int n = 1; n <= w.colours.section_count; ++n) {
+    if (!w.colours.sections[n - 1].measured) continue;
+    SampledColour measured = w.confirm.section(n, plan.typed[n - 1], plan.value);
+    if (!confirmed(measured, background, w.colours.selection, !w.selection_moves)) return false;
+    shown[n - 1] = measured.colour;
+  }
+  return true;
+}
+
+void take_plan(PaletteWork& w, const BrightnessPlan& plan, const Rgb shown[4]) {
+  w.colours.brightness = {true, plan.value, brightness_now(*w.look)};
+  for (int n = 1; n <= w.colours.section_count; ++n) {
+    if (!w.colours.sections[n - 1].measured) continue;
+    w.final_shown[n - 1] = shown[n - 1];
+    if (!section_colour_fails(w.colours, n)) continue;
+    SectionHelp& help = w.colours.help[n - 1];
+    help.colour = plan.own[n - 1] ? ColourToTry{TryKind::kBrightness, w.asked[n - 1]}
+                                  : ColourToTry{TryKind::kTry, plan.typed[n - 1]};
+    help.selection_with_colour = false;
+  }
+}
+
+enum class BrightnessFound { kTaken, kUnconfirmed, kNone };
+
+// The nearest global brightness, in steps from the skin's own (darker
+// first), at which the whole skin reads well, once the tool confirms it.
+BrightnessFound suggest_brightness(PaletteWork& w) {
+  float now = brightness_now(*w.look);
+  int tries = 0;
+  double scale = 1.0;
+  for (int step = 1; step * kBrightnessStep <= 200 && tries < kConfirmTries; ++step) {
+    for (int sign : {-1, 1}) {
+      BrightnessPlan plan = {};
+      plan.value = now + static_cast<float>(sign * step * kBrightnessStep);
+      if (plan.value < -100.0f || plan.value > 100.0f) continue;
+      SkinLook look = look_at_brightness(*w.look, plan.value);
+      plan.background = {w.colours.background.measured,
+                         globally_adjusted(look, w.template_background)};
+      if (!plan_sections(w, look, scale, plan)) continue;
+      ++tries;
+      Rgb shown[4];
+      if (!confirm_plan(w, plan, shown)) {
+        scale *= kMarginGrowth;
+        continue;
+      }
+      take_plan(w, plan, shown);
+      return BrightnessFound::kTaken;
+    }
+  }
+  return tries > 0 ? BrightnessFound::kUnconfirmed : BrightnessFound::kNone;
 }
 
 // The selection's help on every line that needs it, from the colours the
@@ -298,22 +423,66 @@ void help_selection(PaletteWork& w) {
   }
 }
 
+// Colours of the sections' own hues; where a section has none, a global
+// brightness; where no brightness helps either, colours of any hue.
+void help_sections(PaletteWork& w) {
+  bool all_near = true;
+  for (int n = 1; n <= w.colours.section_count; ++n) {
+    if (!section_colour_fails(w.colours, n)) continue;
+    help_section(w, n, true);
+    SectionHelp& help = w.colours.help[n - 1];
+    help.no_near_colour = help.colour.kind == TryKind::kNonePasses;
+    all_near = all_near && !help.no_near_colour;
+    if (help.selection_with_colour) w.selection_moves = true;
+  }
+  if (all_near || w.look == nullptr) return;
+  BrightnessFound brightness = suggest_brightness(w);
+  if (brightness == BrightnessFound::kTaken) return;
+  for (int n = 1; n <= w.colours.section_count; ++n) {
+    SectionHelp& help = w.colours.help[n - 1];
+    if (!help.no_near_colour) continue;
+    help.no_near_colour = false;
+    if (brightness == BrightnessFound::kUnconfirmed) {
+      help.colour.kind = TryKind::kUnconfirmed;
+      continue;
+    }
+    help_section(w, n, false);
+    if (help.selection_with_colour) w.selection_moves = true;
+  }
+}
+
 }  // namespace
 
+bool near_in_hue(Rgb asked, Rgb candidate) {
+  double asked_hue, asked_saturation, hue, saturation;
+  hue_and_saturation(asked, asked_hue, asked_saturation);
+  if (asked_saturation < kGreySaturation || std::max({asked.red, asked.green, asked.blue}) < 24) {
+    return true;
+  }
+  hue_and_saturation(candidate, hue, saturation);
+  if (saturation < kNoHueSaturation) return false;
+  double gap = std::fabs(hue - asked_hue);
+  return std::min(gap, 360.0 - gap) <= kHueReach;
+}
+
+SkinLook look_at_brightness(const SkinLook& look, float brightness) {
+  SkinLook moved = look;
+  if (!moved.adjusted) {
+    moved.adjusted = true;
+    moved.saturation = moved.hue = 100.0;
+    moved.contrast = 0.0;
+  }
+  moved.brightness = as_printed(100.0f + brightness);
+  return moved;
+}
+
 SectionFind nearest_passing_section(const SkinLook& look, const SectionGoal& goal) {
-  int brightness = std::max(std::max(look.template_colour.red, look.template_colour.green),
-                            look.template_colour.blue);
-  Search s = {look,
-              lab_of(goal.asked),
-              goal.background.measured,
-              luminance(goal.background.colour),
-              goal.avoid,
-              goal.avoid != nullptr ? lab_of(*goal.avoid) : Lab{},
-              goal.margin_scale,
-              brightness > 0 ? (brightness > 255 ? 255 : brightness) : 255};
+  Search s = search_for(look, goal);
   Scored clear = {kNowhere, {}, {}}, any = clear;
   grid_search(s, clear, any);
-  if (any.distance == kNowhere) exhaustive_search(s, clear, any);
+  // Every typed colour is tried only when any hue will do: the grid holds
+  // each hue's colours that pass, if any.
+  if (any.distance == kNowhere && !goal.near_hue) exhaustive_search(s, clear, any);
   bool keep_clear = goal.avoid != nullptr;
   Scored start = keep_clear ? clear : any;
   if (start.distance == kNowhere) return {false, {}, {}};
@@ -336,18 +505,15 @@ bool nearest_distinct_selection(Rgb selection, const Rgb* shown, int count, Rgb&
   return true;
 }
 
-void suggest_palette(const SkinLook* look, const Rgb asked[4], const ConfirmColour& confirm,
-                     ReadabilityColours& colours) {
-  PaletteWork w = {look, asked, confirm, colours, {}, false};
+void suggest_palette(const SkinLook* look, const Rgb asked[4], Rgb template_background,
+                     const ConfirmColour& confirm, ReadabilityColours& colours) {
+  PaletteWork w = {look, asked, template_background, confirm, colours, {}, false};
+  colours.brightness = BrightnessToTry{};
   for (int n = 1; n <= colours.section_count; ++n) {
     colours.help[n - 1] = SectionHelp{};
     w.final_shown[n - 1] = colours.sections[n - 1].colour;
     if (selection_fails(colours, n)) w.selection_moves = true;
   }
-  for (int n = 1; n <= colours.section_count; ++n) {
-    if (!section_colour_fails(colours, n)) continue;
-    help_section(w, n);
-    if (colours.help[n - 1].selection_with_colour) w.selection_moves = true;
-  }
+  help_sections(w);
   if (w.selection_moves) help_selection(w);
 }

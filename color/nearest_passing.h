@@ -14,6 +14,15 @@
 // when the grid holds no passing colour at all, every typed colour at that
 // brightness is tried before "no colour passes" is said.
 //
+// A colour to try keeps the hue of the one asked for, within kHueReach
+// degrees (a grey or nearly grey colour asked for may take any hue): a
+// user who asked for green wants a green. When no such colour reads well
+// at the skin's brightness, the global brightness is moved instead: the
+// nearest value, in steps of kBrightnessStep, at which every section reads
+// well with its own colour or one of its hue, each section that read well
+// before still doing so. Only when no brightness helps does a colour of
+// any hue come to be suggested.
+//
 // The selection colour is shown as typed, so any colour can be it: it is
 // moved only when it sits too near a section colour, to the nearest colour
 // far enough from every section colour the skin will show.
@@ -33,12 +42,20 @@
 #include "color/colour_model.h"
 #include "color/readability.h"
 
+inline constexpr double kHueReach = 30.0;
+inline constexpr int kBrightnessStep = 5;
+
 struct SectionGoal {
   Rgb asked;                 // the user's colour, amounts clamped to 0..255
   SampledColour background;  // the background check counts only when measured
   const Rgb* avoid;          // a selection colour to stay clear of, or nullptr
   double margin_scale;       // widens the margins kept from every threshold
+  bool near_hue;             // only colours within kHueReach of the asked hue
 };
+
+// Whether candidate lies within kHueReach of asked's hue; always true for
+// an asked colour too grey to have a hue of its own.
+bool near_in_hue(Rgb asked, Rgb candidate);
 
 struct SectionFind {
   bool found;
@@ -56,16 +73,27 @@ SectionFind nearest_passing_section(const SkinLook& look, const SectionGoal& goa
 // when none does.
 bool nearest_distinct_selection(Rgb selection, const Rgb* shown, int count, Rgb& out);
 
-// What the image tool shows for section n (1-based) typed as typed.
-using ConfirmColour = std::function<SampledColour(int section, Rgb typed)>;
+// What the image tool shows: section n (1-based) typed as typed, and the
+// background, both at a global brightness (as typed at its question; the
+// skin's other global adjustments stay as they are).
+struct ConfirmColour {
+  std::function<SampledColour(int section, Rgb typed, float brightness)> section;
+  std::function<SampledColour(float brightness)> background;
+};
+
+// The look of the skin at another global brightness.
+SkinLook look_at_brightness(const SkinLook& look, float brightness);
 
 // Fills colours.help for every problem line of the report: a colour to try
-// (confirmed), kNonePasses or kUnconfirmed. asked holds the typed colours of
-// the sections, clamped. Calls confirm only for section colours to try.
+// (confirmed), a global brightness to try (colours.brightness, confirmed),
+// kNonePasses or kUnconfirmed. asked holds the typed colours of the
+// sections, clamped; template_background is the background grey as the
+// template draws it, before any adjustment. Calls confirm only for what is
+// to be suggested.
 // Without a look (the template's colour is unknown) no section colour can
 // be predicted: their lines say that nothing was confirmed, while the
 // selection is still placed.
-void suggest_palette(const SkinLook* look, const Rgb asked[4], const ConfirmColour& confirm,
-                     ReadabilityColours& colours);
+void suggest_palette(const SkinLook* look, const Rgb asked[4], Rgb template_background,
+                     const ConfirmColour& confirm, ReadabilityColours& colours);
 
 #endif  // SKINBUILDER_COLOR_NEAREST_PASSING_H_

@@ -31,7 +31,8 @@ enum class TryKind {
   kTry,          // colour, to be typed as red, green, blue or as a code
   kNonePasses,   // no colour the skin can show passes the section's checks
   kUnconfirmed,  // the image tool did not confirm any colour worked out
-  kSectionFixes  // a selection line: the section's own colour to try fixes it
+  kSectionFixes,  // a selection line: the section's own colour to try fixes it
+  kBrightness     // the section's own colour reads well at the brightness to try
 };
 
 struct ColourToTry {
@@ -46,6 +47,15 @@ struct SectionHelp {
   ColourToTry colour;
   ColourToTry selection;
   bool selection_with_colour;
+  bool no_near_colour;  // no colour of its hue reads well at the skin's brightness
+};
+
+// A global brightness to try, one for the whole skin: the section lines
+// then give it, with the colour to type at it (kTry) or without (kBrightness).
+struct BrightnessToTry {
+  bool suggested;
+  float value;  // as typed at the brightness question
+  float now;    // the skin's global brightness (0 without global adjustments)
 };
 
 struct ReadabilityColours {
@@ -54,6 +64,7 @@ struct ReadabilityColours {
   SampledColour background;   // the skin's dark grey as the images show it
   Rgb selection;              // as typed, each amount clamped to 0..255
   SectionHelp help[4];        // all kNothing unless help was added
+  BrightnessToTry brightness;
 };
 
 inline constexpr double kControlContrast = 3.0;
