@@ -11,9 +11,6 @@
 
 namespace {
 
-CommandRunner current_runner = nullptr;
-std::string stopped_line;
-
 // The report quotes the stopped line in about this many characters.
 constexpr size_t kBriefLine = 100;
 
@@ -83,34 +80,21 @@ void format_command(char* buffer, const char* format, ...) {
   va_end(args);
 }
 
+// An interruption is only noted where it comes: what ran during it may be
+// cut short, and what follows would work on a folder about to be put back.
 int run_command(const char* line) {
+  if (interruption_noted()) return kInterruptedStatus;
   if (line[0] == '\0') return -1;
   std::fflush(stdout);
-  int stopped_before = programs_stopped_at_time_limit();
-  int status = current_runner != nullptr ? current_runner(line) : run_shell_line(line);
+  int status = run_line(line);
   std::fflush(stdout);
-  if (programs_stopped_at_time_limit() != stopped_before && stopped_line.empty()) {
-    stopped_line = line;
-  }
-  // A Ctrl-C during the command ended it; the program stops here.
-  handle_interruption();
-  return status;
-}
-
-CommandRunner set_command_runner(CommandRunner runner) {
-  CommandRunner previous = current_runner;
-  current_runner = runner;
-  return previous;
-}
-
-const std::string& line_stopped_at_time_limit() {
-  return stopped_line;
+  return interruption_noted() ? kInterruptedStatus : status;
 }
 
 std::string time_limit_message() {
   int seconds = time_limit_seconds();
   return "The image tool was stopped after " + std::to_string(seconds) +
-         (seconds == 1 ? " second: " : " seconds: ") + line_in_brief(stopped_line, kBriefLine);
+         (seconds == 1 ? " second: " : " seconds: ") + line_in_brief(line_stopped_at_time_limit(), kBriefLine);
 }
 
 std::string line_in_brief(const std::string& line, size_t most) {

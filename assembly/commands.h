@@ -12,6 +12,8 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/shell.h"
+
 #if defined(__GNUC__)
 #define SKINBUILDER_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
 #else
@@ -42,16 +44,13 @@ void format_command(char* buffer, const char* format, ...) SKINBUILDER_PRINTF(2,
 // Standard output is flushed first so that the program's own progress text
 // and the tools' messages appear in the order they happen. An empty line
 // (a command that did not fit) runs nothing and counts as failed (-1).
+// After an interruption (platform/interruption.h) it gives
+// kInterruptedStatus (below) and runs nothing.
 int run_command(const char* line);
 
-// The first line during which a program was stopped at its time limit
-// (platform/launcher.h: SKINBUILDER_TOOL_TIMEOUT, ten minutes by default),
-// or empty. After it the image tools are not started again
-// (platform/interpreter.h), so the lines that follow fail at once.
-const std::string& line_stopped_at_time_limit();
-
-// The one line that tells it: "The image tool was stopped after 600
-// seconds: " and the line in brief.
+// The one line that tells of line_stopped_at_time_limit (platform/
+// shell.h): "The image tool was stopped after 600 seconds: " and the line
+// in brief.
 std::string time_limit_message();
 
 // A line as it fits in about `most` characters: whole when it fits, else
@@ -59,10 +58,10 @@ std::string time_limit_message();
 // path is one word), or, when not even the last does, the end of it.
 std::string line_in_brief(const std::string& line, size_t most);
 
-// The status of a line that was not run, or whose program was stopped,
-// because the user interrupted the program (platform/interruption.h).
-// From the first such line on, every later one gets it too, so a pass
-// stops at its next command and the driver puts the folders right.
+// The status of a line that was not run, or during which the user
+// interrupted the program (platform/interruption.h), which stops its
+// programs. From the first such line on, every later one gets it too, so a
+// pass stops at its next command and the driver puts the folders right.
 constexpr int kInterruptedStatus = -2;
 
 // How many commands of a pass ran, and how many of them failed.
@@ -75,12 +74,11 @@ struct CommandTally {
     if (status != 0) ++failed;
     if (status == kInterruptedStatus) interrupted = true;
   }
+  void add(const CommandTally& more) {
+    run += more.run;
+    failed += more.failed;
+    interrupted = interrupted || more.interrupted;
+  }
 };
-
-// The seam between composing and running: the function that receives every
-// line and gives its exit status. Returns the previous runner; nullptr
-// restores the system's one.
-using CommandRunner = int (*)(const char* line);
-CommandRunner set_command_runner(CommandRunner runner);
 
 #endif  // SKINBUILDER_ASSEMBLY_COMMANDS_H_

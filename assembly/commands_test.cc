@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <string>
 
+#include "assembly/global_adjust.h"
+#include "assembly/recolor.h"
+#include "platform/interruption.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -47,6 +51,42 @@ TEST(Commands, ALongLineIsToldByItsFirstAndLastWords) {
   // A last word too long for the room keeps its end.
   EXPECT_EQ(".\\skindata\\mogrify ...Controls\\CS2*.png\"", line_in_brief(mogrify, 40));
   EXPECT_EQ(std::string(30, 'x') + "...", line_in_brief(std::string(300, 'x'), 30));
+}
+
+// The user interrupts during the second line: it and every later line
+// give kInterruptedStatus, and those later ones are not run at all.
+int interrupted_at_second_line(const char* line) {
+  record_command(line);
+  if (recorded_commands().size() == 2) note_interruption(SIGINT);
+  return 0;
+}
+
+// Each pass stops at the line it was interrupted in, with no progress dot
+// for it and no "Done.", so what the driver says next follows at once.
+TEST(Commands, AnInterruptionStopsThePassAtItsNextCommand) {
+  CommandRecorder recorder(interrupted_at_second_line);
+  SkinSettings settings = design_settings(kStandardMulti);
+  settings.global_adjust = 2;
+  struct Pass {
+    CommandTally (*run)(const SkinSettings&);
+    const char* said;
+  } passes[] = {
+      {recolor_skin, "Modifying colors for Korvel Dazo Colorized.."},
+      {adjust_skin_globally, "Making global adjustments for Korvel Dazo Colorized."},
+  };
+  for (const Pass& pass : passes) {
+    SCOPED_TRACE(pass.said);
+    recorded_commands().clear();
+    CommandTally tally;
+    EXPECT_EQ(pass.said, stdout_of([&] { tally = pass.run(settings); }));
+    EXPECT_TRUE(tally.interrupted);
+    EXPECT_EQ(2, tally.run);
+    EXPECT_EQ(2u, recorded_commands().size());
+    EXPECT_EQ(kInterruptedStatus, run_command("cls"));
+    EXPECT_EQ(2u, recorded_commands().size());
+    note_interruption(0);
+  }
+  EXPECT_EQ(0, run_command("cls"));
 }
 
 }  // namespace

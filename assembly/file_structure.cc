@@ -6,45 +6,6 @@
 
 #include "assembly/commands.h"
 
-const char* const kKnobStyleLabels[kKnobStyleCount] = {
-    "Massive X Style",
-    "Bazille Dazo Style",
-    "Bitwig Style",
-    "Dune Style",
-    "Factory Style",
-    "Dazo Style",
-    "Live Style",
-    "Phase Plant Style",
-    "ZebraHZ Style",
-    "Rapid Style",
-    "DrumComputer Color Style",
-    "DrumComputer Dark Style",
-    "SimpleSquare Style",
-    "SimpleCircle Style",
-    "SimpleRing Style",
-    "Trimmer Style",
-};
-
-const char* const kLockIconStyleLabels[kLockIconStyleCount] = {
-    "Pause symbol",  "Dot",           "Hero",
-    "Key",           "\"No\" symbol", "Stop sign",
-    "Vantrelo Lock", "Korvel Lock",   "Pause symbol filled",
-};
-
-const char* const kLockIconStyleFolders[kLockIconStyleCount] = {
-    nullptr,         "Dot",         "Hero",
-    "Key",           "No Sign",     "Stop Sign",
-    "Vantrelo Lock", "Korvel Lock", "Pause Symbol Filled",
-};
-
-const char* const kArpIconStyleLabels[kArpIconStyleCount] = {
-    "Korvel Clarity",
-    "U-he Standard",
-    "Dice Standard",
-};
-
-const char* const kArpIconStyleFolders[kArpIconStyleCount] = {nullptr, "Standard", "Dice"};
-
 namespace {
 
 // The overlay folder of one style, or nullptr when the style has none or

@@ -27,11 +27,44 @@ enum class StyleGroup { kKnob, kLockIcon, kArpIcon };
 constexpr int kKnobStyleCount = 16;
 constexpr int kLockIconStyleCount = 9;
 constexpr int kArpIconStyleCount = 3;
-extern const char* const kKnobStyleLabels[kKnobStyleCount];
-extern const char* const kLockIconStyleLabels[kLockIconStyleCount];
-extern const char* const kLockIconStyleFolders[kLockIconStyleCount];
-extern const char* const kArpIconStyleLabels[kArpIconStyleCount];
-extern const char* const kArpIconStyleFolders[kArpIconStyleCount];
+inline constexpr const char* kKnobStyleLabels[kKnobStyleCount] = {
+    "Massive X Style",
+    "Bazille Dazo Style",
+    "Bitwig Style",
+    "Dune Style",
+    "Factory Style",
+    "Dazo Style",
+    "Live Style",
+    "Phase Plant Style",
+    "ZebraHZ Style",
+    "Rapid Style",
+    "DrumComputer Color Style",
+    "DrumComputer Dark Style",
+    "SimpleSquare Style",
+    "SimpleCircle Style",
+    "SimpleRing Style",
+    "Trimmer Style",
+};
+
+inline constexpr const char* kLockIconStyleLabels[kLockIconStyleCount] = {
+    "Pause symbol",  "Dot",           "Hero",
+    "Key",           "\"No\" symbol", "Stop sign",
+    "Vantrelo Lock", "Korvel Lock",   "Pause symbol filled",
+};
+
+inline constexpr const char* kLockIconStyleFolders[kLockIconStyleCount] = {
+    nullptr,         "Dot",         "Hero",
+    "Key",           "No Sign",     "Stop Sign",
+    "Vantrelo Lock", "Korvel Lock", "Pause Symbol Filled",
+};
+
+inline constexpr const char* kArpIconStyleLabels[kArpIconStyleCount] = {
+    "Korvel Clarity",
+    "U-he Standard",
+    "Dice Standard",
+};
+
+inline constexpr const char* kArpIconStyleFolders[kArpIconStyleCount] = {nullptr, "Standard", "Dice"};
 
 // Copies the Images tree of style `number` (1-based, as the menu numbers it)
 // over the skin's Images folder. Numbers outside the table and the rows

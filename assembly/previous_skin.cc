@@ -1,7 +1,6 @@
 #include "assembly/previous_skin.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -20,18 +19,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// The build under way. Its state names the skin folder by its real name
-// when there was one, so that the previous skin comes back under it even
-// when the name was typed in another letter case.
-struct BuildInProgress {
-  bool active = false;
-  std::string typed_name;  // as the user gave it, for what is said
-  BuildState state;
-};
-BuildInProgress build;
-
-std::string message;
 
 // How a build that did not end was brought to an end.
 enum class Ending {
@@ -73,11 +60,6 @@ std::string shown_kept(const std::string& skin_name) {
 bool there(const std::string& path) {
   std::string target;
   return path_exists(path) || is_link(path, target);
-}
-
-const char* set_message(const std::string& text) {
-  message = text;
-  return message.c_str();
 }
 
 const char* failure_reason(const std::error_code& error) {
@@ -234,7 +216,7 @@ bool finish_build_left_over(std::string& said) {
 
 // Removes the half-made folder and moves the previous skin back; returns
 // the line that tells the user where things stand.
-std::string put_back() {
+std::string put_back(SkinBuild& build) {
   Finished done = build.state.kept ? put_back_kept(build.state) : remove_half_made(build.state);
   const std::string& name = build.typed_name;
   switch (done.ending) {
@@ -277,7 +259,7 @@ bool kept_skin_unaccounted(const std::string& skin_name) {
   return true;
 }
 
-bool record_or_say(BuildStage stage) {
+bool record_or_say(SkinBuild& build, BuildStage stage) {
   std::error_code failure;
   if (enter_stage(build.state, stage, failure)) return true;
   std::printf("\nThe build cannot start: %s cannot be written (%s).\n",
@@ -288,10 +270,10 @@ bool record_or_say(BuildStage stage) {
 // Says why the previous skin could not be moved aside. Until its copy was
 // agreed, the skin stands whole where it was; after, it is put back from
 // the copy.
-void say_not_kept_aside(bool copied, const std::error_code& failure) {
+void say_not_kept_aside(SkinBuild& build, bool copied, const std::error_code& failure) {
   std::string outcome = "; nothing was changed.";
   if (copied) {
-    outcome = ". " + put_back();
+    outcome = ". " + put_back(build);
   } else {
     clear_build_state();
   }
@@ -300,11 +282,12 @@ void say_not_kept_aside(bool copied, const std::error_code& failure) {
 }
 
 // The previous skin goes into skindata\temp\previous under its own name.
-bool move_aside() {
+bool move_aside(SkinBuild& build) {
   const std::string& name = build.state.skin_name;
   if (kept_skin_unaccounted(name)) return false;
   build.state.kept = true;
-  if (!make_folders(local(kPreviousSkinFolder)) || !record_or_say(BuildStage::kKeepingAside)) {
+  if (!make_folders(local(kPreviousSkinFolder)) ||
+      !record_or_say(build, BuildStage::kKeepingAside)) {
     return false;
   }
   bool copied = false;
@@ -314,10 +297,10 @@ bool move_aside() {
   };
   std::error_code failure;
   if (!move_folder(skin_path(name), kept_path(name), agreed, failure)) {
-    say_not_kept_aside(copied, failure);
+    say_not_kept_aside(build, copied, failure);
     return false;
   }
-  if (copied || record_or_say(BuildStage::kBuilding)) return true;
+  if (copied || record_or_say(build, BuildStage::kBuilding)) return true;
   // Renamed in one step, so it goes back in one: until the state says so,
   // the next run would take the new folder for the skin itself.
   rename_path(kept_path(name), skin_path(name), failure);
@@ -325,22 +308,14 @@ bool move_aside() {
   return false;
 }
 
-void end_build() {
+void end_build(SkinBuild& build) {
   std::error_code error;
   fs::remove(fs_path(local(kPreviousSkinFolder)), error);  // only when nothing is kept there
   remove_tree(local(kDiscardedFolder), error);
   stop_watching_interruptions();
   send_command_errors_to(nullptr);
   release_lock_file();
-  build = BuildInProgress{};
-}
-
-void on_interrupted(int exit_status) {
-  std::string told = put_back();
-  std::printf("\nInterrupted. %s\n", told.c_str());
-  std::fflush(stdout);
-  end_build();
-  std::exit(exit_status);
+  build = SkinBuild{};
 }
 
 // The skin folder's own name, in the letter case it has on the disk.
@@ -376,31 +351,34 @@ bool start_clean() {
 }  // namespace
 
 ExistingFolder existing_folder(const char* skin_name) {
-  std::string skin = skin_path(skin_name);
+  return existing_folder_at(skin_path(skin_name));
+}
+
+ExistingFolder existing_folder_at(const std::string& path) {
   std::string target;
   // A link is never taken for a skin: moving it aside would move only
   // the link, and removing what it points to is not ours to do.
-  if (is_link(skin, target)) return ExistingFolder::kLink;
-  if (!path_exists(skin)) return ExistingFolder::kNone;
-  if (is_folder(skin) && is_folder(join_path(skin, "Images")) &&
-      is_folder(join_path(skin, "Scripts"))) {
+  if (is_link(path, target)) return ExistingFolder::kLink;
+  if (!path_exists(path)) return ExistingFolder::kNone;
+  if (is_folder(path) && is_folder(join_path(path, "Images")) &&
+      is_folder(join_path(path, "Scripts"))) {
     return ExistingFolder::kSkin;
   }
   return ExistingFolder::kOther;
 }
 
-const char* name_taken_by_other_folder(const char* skin_name) {
+std::string name_taken_by_other_folder(const char* skin_name) {
   ExistingFolder existing = existing_folder(skin_name);
   if (existing == ExistingFolder::kLink) {
     std::string target;
     is_link(skin_path(skin_name), target);
     std::string to = target.empty() ? "" : " to " + target;
-    return set_message(std::string(skin_name) + " here is a link" + to +
-                       ", not a folder of its own; please choose another name.");
+    return std::string(skin_name) + " here is a link" + to +
+           ", not a folder of its own; please choose another name.";
   }
-  if (existing != ExistingFolder::kOther) return nullptr;
-  return set_message(std::string("There is a folder or file named ") + skin_name +
-                     " here that is not a skin; please choose another name.");
+  if (existing != ExistingFolder::kOther) return std::string();
+  return std::string("There is a folder or file named ") + skin_name +
+         " here that is not a skin; please choose another name.";
 }
 
 void finish_build_cut_short() {
@@ -410,10 +388,11 @@ void finish_build_cut_short() {
   release_lock_file();
 }
 
-bool begin_skin_build(const char* skin_name) {
+SkinBuild begin_skin_build(const char* skin_name) {
+  SkinBuild build;
   if (!start_clean()) {
     release_lock_file();
-    return false;
+    return build;
   }
   ExistingFolder existing = existing_folder(skin_name);
   build.typed_name = skin_name;
@@ -425,39 +404,51 @@ bool begin_skin_build(const char* skin_name) {
       !kept_skin_unaccounted(skin_name)) {
     say_in_the_way(existing, skin_name);
   }
-  // Watched from here on: an interruption is acted on only at the next
-  // command or answer, by when the previous skin is aside.
-  watch_interruptions(on_interrupted);
+  // Watched from here on: the caller sees an interruption only after this
+  // returns, by when the previous skin is aside.
+  watch_interruptions();
   bool ready = false;
-  if (existing == ExistingFolder::kSkin) ready = move_aside();
-  if (existing == ExistingFolder::kNone) ready = record_or_say(BuildStage::kBuilding);
+  if (existing == ExistingFolder::kSkin) ready = move_aside(build);
+  if (existing == ExistingFolder::kNone) ready = record_or_say(build, BuildStage::kBuilding);
   if (!ready) {
-    end_build();
-    return false;
+    end_build(build);
+    return build;
   }
   build.active = true;
   send_command_errors_to(native_path(kToolMessagesFile).c_str());
-  return true;
+  return build;
 }
 
-void keep_new_skin() {
+void keep_new_skin(SkinBuild& build) {
   if (!build.active) return;
   std::error_code failure;
   if (build.state.kept) {
     enter_stage(build.state, BuildStage::kDiscarding, failure);
     // What could not be removed now goes at the next build (its state says so).
     if (!discard_kept(build.state.skin_name, failure)) {
-      end_build();
+      end_build(build);
       return;
     }
   }
   clear_build_state();
-  end_build();
+  end_build(build);
 }
 
-void restore_previous_skin() {
+void restore_previous_skin(SkinBuild& build) {
   if (!build.active) return;
-  std::string told = put_back();
+  std::string told = put_back(build);
   std::printf("%s\n", told.c_str());
-  end_build();
+  end_build(build);
+}
+
+// Still watched while the folders are put back: a second Ctrl-C is only
+// noted, so the putting back is never cut short.
+int stop_interrupted_build(SkinBuild& build) {
+  int status = 128 + interruption_signal();
+  if (!build.active) return status;
+  std::string told = put_back(build);
+  std::printf("\nInterrupted. %s\n", told.c_str());
+  std::fflush(stdout);
+  end_build(build);
+  return status;
 }

@@ -6,7 +6,7 @@
 // skindata\temp\previous, before the template is copied (the clearing
 // command then finds nothing to remove), and it is removed only when the
 // new skin has passed its check (keep_new_skin). When the build fails
-// (restore_previous_skin) or is interrupted (platform/interruption.h), the
+// (restore_previous_skin) or is interrupted (stop_interrupted_build), the
 // half-made folder is removed and the previous one moved back, with one
 // line said, so that the user ends with what they had. The moves are
 // renames; where skindata\temp lies on another file system than the skin,
@@ -34,6 +34,10 @@
 #ifndef SKINBUILDER_ASSEMBLY_PREVIOUS_SKIN_H_
 #define SKINBUILDER_ASSEMBLY_PREVIOUS_SKIN_H_
 
+#include <string>
+
+#include "assembly/build_state.h"
+
 enum class ExistingFolder {
   kNone,   // nothing of that name
   kSkin,   // a folder with a skin's Images and Scripts folders
@@ -42,10 +46,12 @@ enum class ExistingFolder {
 };
 
 ExistingFolder existing_folder(const char* skin_name);
+// The same for any path in the local form (platform/native_path.h).
+ExistingFolder existing_folder_at(const std::string& path);
 
-// nullptr when the name can be built under, else the one-line reason: a
+// Empty when the name can be built under, else the one-line reason: a
 // folder, file or link of that name is there and is not a skin.
-const char* name_taken_by_other_folder(const char* skin_name);
+std::string name_taken_by_other_folder(const char* skin_name);
 
 // Finishes what a build that did not end left, when no other build holds
 // the lock, and says in a line what was put back or removed. For the start
@@ -53,19 +59,36 @@ const char* name_taken_by_other_folder(const char* skin_name);
 // for a folder in the way.
 void finish_build_cut_short();
 
+// A build under way, from begin_skin_build until one of the three below
+// ends it. Its state names the skin folder by its real name when there was
+// one, so that the previous skin comes back under it even when the name
+// was typed in another letter case.
+struct SkinBuild {
+  bool active = false;     // false when the build did not start
+  std::string typed_name;  // as the user gave it, for what is said
+  BuildState state;
+  bool interrupted = false;  // the user interrupted it before its stages ran
+};
+
 // Takes the build lock (waiting for another build, if any) and moves an
-// existing skin of that name aside. False when the build must not start,
-// after one line saying why; nothing has been touched then. A build left
-// over by a crash is finished first. From now on an interruption puts
-// everything back and ends the program.
-bool begin_skin_build(const char* skin_name);
+// existing skin of that name aside. Not active when the build must not
+// start, after one line saying why; nothing has been touched then. A build
+// left over by a crash is finished first. From now on an interruption is
+// only noted (platform/interruption.h): the commands stop at it, and the
+// caller ends the build with stop_interrupted_build.
+SkinBuild begin_skin_build(const char* skin_name);
 
 // The new skin passed its check: the previous one is removed.
-void keep_new_skin();
+void keep_new_skin(SkinBuild& build);
 
 // The build failed: the half-made folder is removed and the previous skin
 // put back, told in one line.
-void restore_previous_skin();
+void restore_previous_skin(SkinBuild& build);
+
+// The build was interrupted: the same as restore_previous_skin, told as
+// "\nInterrupted. " and what was put back. Returns the exit status the
+// interruption calls for (128 plus its signal's number).
+int stop_interrupted_build(SkinBuild& build);
 
 // Where a previous skin is kept during a build, in the command
 // interpreter's form.

@@ -28,7 +28,8 @@ class PreviousSkinTest : public ScratchFolderTest {
 
 TEST_F(PreviousSkinTest, IsKeptAsideUntilTheNewSkinIsKeptOrPutBack) {
   auto old = tree_content("Old Skin");
-  ASSERT_TRUE(begin_skin_build("Old Skin"));
+  SkinBuild build = begin_skin_build("Old Skin");
+  ASSERT_TRUE(build.active);
   EXPECT_FALSE(fs::exists("Old Skin"));
   EXPECT_TRUE(old == tree_content("skindata/temp/previous/Old Skin"));
   BuildState state;
@@ -37,20 +38,23 @@ TEST_F(PreviousSkinTest, IsKeptAsideUntilTheNewSkinIsKeptOrPutBack) {
   EXPECT_TRUE(state.kept);
   make_half_skin();
   EXPECT_EQ("Old Skin is as it was before this build.\n",
-            stdout_of([] { restore_previous_skin(); }));
+            stdout_of([&] { restore_previous_skin(build); }));
   EXPECT_TRUE(old == tree_content("Old Skin"));
   EXPECT_FALSE(fs::exists("skindata/temp/previous"));
 
-  ASSERT_TRUE(begin_skin_build("Old Skin"));
+  build = begin_skin_build("Old Skin");
+  ASSERT_TRUE(build.active);
   make_half_skin();
-  keep_new_skin();
+  keep_new_skin(build);
   EXPECT_EQ("half", read_file("Old Skin/Images/Controls/CS1Env.png"));
   EXPECT_FALSE(fs::exists("skindata/temp/previous"));
 
   // A first build has nothing to put back: the half-made folder goes.
-  ASSERT_TRUE(begin_skin_build("New Skin"));
+  build = begin_skin_build("New Skin");
+  ASSERT_TRUE(build.active);
   write_file("New Skin/Images/x.png", "half");
-  EXPECT_EQ("The half-made New Skin was removed.\n", stdout_of([] { restore_previous_skin(); }));
+  EXPECT_EQ("The half-made New Skin was removed.\n",
+            stdout_of([&] { restore_previous_skin(build); }));
   EXPECT_FALSE(fs::exists("New Skin"));
 }
 
@@ -60,13 +64,13 @@ TEST_F(PreviousSkinTest, WhatIsNotASkinIsNeverTouched) {
   EXPECT_EQ(ExistingFolder::kOther, existing_folder("Notes"));
   write_file("Just a file", "");
   EXPECT_EQ(ExistingFolder::kOther, existing_folder("Just a file"));
-  EXPECT_EQ(nullptr, name_taken_by_other_folder("Old Skin"));
-  EXPECT_STREQ(
+  EXPECT_EQ("", name_taken_by_other_folder("Old Skin"));
+  EXPECT_EQ(
       "There is a folder or file named Notes here that is not a skin; please choose "
       "another name.",
       name_taken_by_other_folder("Notes"));
 
-  std::string said = stdout_of([] { EXPECT_FALSE(begin_skin_build("Notes")); });
+  std::string said = stdout_of([] { EXPECT_FALSE(begin_skin_build("Notes").active); });
   EXPECT_EQ(
       "\nA folder or file named Notes is in the way: it is not a skin (it has no Images and "
       "Scripts folders). Move or rename it, then build again.\n",
@@ -78,7 +82,7 @@ TEST_F(PreviousSkinTest, WhatIsNotASkinIsNeverTouched) {
   write_file("skindata/temp/previous/Old Skin/Images/kept.png", "kept");
   write_file("skindata/temp/build-state.txt", "skinbuilder build state 0\n");
   EXPECT_EQ("", stdout_of([] { finish_build_cut_short(); }));
-  said = stdout_of([] { EXPECT_FALSE(begin_skin_build("Old Skin")); });
+  said = stdout_of([] { EXPECT_FALSE(begin_skin_build("Old Skin").active); });
   EXPECT_EQ("\n" + shown_path("skindata/temp/previous/Old Skin") +
                 " holds a skin that an earlier build kept aside and never put back, and Old Skin "
                 "here may be what that build made: keep the one you want as Old Skin, move the "
@@ -88,7 +92,7 @@ TEST_F(PreviousSkinTest, WhatIsNotASkinIsNeverTouched) {
   EXPECT_EQ("kept", read_file("skindata/temp/previous/Old Skin/Images/kept.png"));
   // The folder in the way may be what that build was making.
   write_file("skindata/temp/previous/Notes/Images/kept.png", "kept");
-  said = stdout_of([] { EXPECT_FALSE(begin_skin_build("Notes")); });
+  said = stdout_of([] { EXPECT_FALSE(begin_skin_build("Notes").active); });
   EXPECT_EQ(0u, said.find("\n" + shown_path("skindata/temp/previous/Notes") + " holds a skin"))
       << said;
 }
@@ -171,7 +175,7 @@ TEST_F(PreviousSkinTest, ALinkIsCalledALinkAndNeverFollowed) {
   EXPECT_EQ("\nLinked here is a link to " + target +
                 ", not a folder of its own: the build does not replace it or what it points to. "
                 "Move or rename the link, then build again.\n",
-            stdout_of([] { EXPECT_FALSE(begin_skin_build("Linked")); }));
+            stdout_of([] { EXPECT_FALSE(begin_skin_build("Linked").active); }));
   EXPECT_TRUE(fs::is_symlink("Linked"));
   EXPECT_TRUE(pointed_at == tree_content("Old Skin"));
 }

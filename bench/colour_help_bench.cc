@@ -30,22 +30,16 @@
 #include "color/modulation.h"
 #include "color/preview.h"
 #include "color/readability.h"
-#include "wizard/prompts.h"
 
 namespace {
 
 constexpr int kPalettes = 200;
 const char* const kNames[] = {"GENERATORS", "MODULATORS", "EFFECTS", "GLOBALS"};
 
-// What f prints on standard output; the answer to the preview's question is
-// always "2" (accepted).
+// What f prints on standard output.
 template <typename F>
 std::string captured(F&& f) {
   std::fflush(stdout);
-  FILE* answers = std::tmpfile();
-  std::fputs("2\n", answers);
-  std::rewind(answers);
-  set_answer_input(answers);
   FILE* sink = std::tmpfile();
   int saved = dup(1);
   dup2(fileno(sink), 1);
@@ -58,7 +52,6 @@ std::string captured(F&& f) {
   char buffer[4096];
   for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, sink)) > 0;) text.append(buffer, n);
   std::fclose(sink);
-  std::fclose(answers);
   return text;
 }
 

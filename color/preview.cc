@@ -11,7 +11,6 @@
 #include "platform/image_viewer.h"
 #include "platform/native_path.h"
 #include "platform/shell.h"
-#include "wizard/prompts.h"
 
 namespace {
 
@@ -77,15 +76,15 @@ bool report_colours(const SkinSettings& settings, ReadabilityColours& colours) {
   return true;
 }
 
-PreviewAnswer preview_not_made() {
+bool preview_not_made() {
   send_command_errors_to(nullptr);
   std::printf("\nThe preview could not be made.\n- %s\n", time_limit_message().c_str());
-  return PreviewAnswer::kNotMade;
+  return false;
 }
 
 }  // namespace
 
-PreviewAnswer make_preview(const SkinSettings& settings) {
+bool make_preview(const SkinSettings& settings) {
   std::printf("\nPreparing preview....");
   send_command_errors_to(native_path(kToolMessagesFile).c_str());
   image_drawn_in_terminal();  // forget any image drawn before this preview
@@ -95,6 +94,5 @@ PreviewAnswer make_preview(const SkinSettings& settings) {
   std::printf("Done.\n");
   if (!report_colours(settings, colours)) return preview_not_made();
   send_command_errors_to(nullptr);
-  std::printf("\n\nAre you satisfied with the result?\n\n");
-  return ask_preview_accepted() ? PreviewAnswer::kAccepted : PreviewAnswer::kAgain;
+  return true;
 }

@@ -1,6 +1,6 @@
 // The preview of the CUSTOM designs: small preview images recoloured with
 // exactly the commands the build will apply to the skin, shown to the user,
-// followed by the question whether the result is accepted.
+// who is then asked (by the wizard) whether the result is accepted.
 //
 // The sources in skindata are never changed: each pass copies them afresh
 // into skindata\temp (singlepreview.png becomes CS1preview.png for the
@@ -12,18 +12,15 @@
 // The tools' own messages go to skindata\temp\tool-messages.txt
 // (assembly/previous_skin.h), as during the build, not to the screen. A
 // tool stopped at its time limit (assembly/commands.h) ends the preview:
-// it says so, and nothing more is made or asked.
+// it says so, and nothing more is made.
 #ifndef SKINBUILDER_COLOR_PREVIEW_H_
 #define SKINBUILDER_COLOR_PREVIEW_H_
 
 #include "settings/skin_settings.h"
 
-enum class PreviewAnswer {
-  kAccepted,  // the answer was 2 or empty (yes)
-  kAgain,     // any other answer
-  kNotMade,   // a tool was stopped at its time limit; nothing was asked
-};
-
-PreviewAnswer make_preview(const SkinSettings& settings);
+// True when the preview was made and shown, with its report on the
+// colours; false when a tool was stopped at its time limit (said in a
+// line), so there is nothing to judge.
+bool make_preview(const SkinSettings& settings);
 
 #endif  // SKINBUILDER_COLOR_PREVIEW_H_

@@ -83,6 +83,11 @@ std::string version_from_text(const std::string& text, int* major_version);
 // that may hold magick.
 std::vector<std::string> imagemagick_install_folders();
 
+// What a user without any ImageMagick is told, in one line: how to get the
+// one this system offers (Windows: ImageMagick 7 from its download page;
+// elsewhere the system's package), ending "then start the program again.".
+const char* no_imagemagick_advice();
+
 // The file name of a program as the system starts it ("mogrify.exe" on
 // Windows).
 std::string executable_file_name(const std::string& name);

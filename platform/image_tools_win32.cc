@@ -51,6 +51,14 @@ std::vector<std::string> imagemagick_install_folders() {
   return folders;
 }
 
+// The installer's PATH option lets every console find magick; without it
+// the program still finds the installation (above), but other tools do not.
+const char* no_imagemagick_advice() {
+  return "ImageMagick 7 is needed: install it from "
+         "https://imagemagick.org/script/download.php#windows and tick \"Add application "
+         "directory to your system path\", then start the program again.";
+}
+
 std::string executable_file_name(const std::string& name) {
   return name + ".exe";
 }

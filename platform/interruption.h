@@ -3,13 +3,14 @@
 // From watch_interruptions until stop_watching_interruptions, an
 // interruption (Ctrl-C, SIGTERM, the terminal hanging up; on Windows the
 // console's Ctrl-C, Ctrl-Break and close events) does not end the program
-// where it stands. It is noted; the command then running is stopped (the
-// launcher stops its programs, platform/launcher.h); and at the next safe
-// point (after each command line, after each answer read) the program
-// calls handle_interruption, which runs the action: the action puts the
-// folders right and ends the program. Outside that span an interruption
-// ends the program at once, as it always did (a signal the program was
-// started to ignore stays ignored there).
+// where it stands. It is only noted: the command then running is stopped
+// (the launcher stops its programs, platform/launcher.h), no program is
+// started after it, a wait for an answer ends at once, and the caller
+// sees it (interruption_noted) at its next step and ends the program
+// itself, after putting the folders right, with 128 plus
+// interruption_signal() as the exit status. Outside that span an
+// interruption ends the program at once, as it always did (a signal the
+// program was started to ignore stays ignored there).
 //
 // On POSIX the handlers are installed without SA_RESTART, so a read of an
 // answer that is waiting returns at once instead of waiting on.
@@ -27,25 +28,29 @@
 
 #include <cstdio>
 
-// Receives the exit status the interruption calls for (128 plus the
-// signal's number: 130 for Ctrl-C, 143 for SIGTERM, 129 for a hang-up or a
-// closed console window). It does not return.
-using InterruptionAction = void (*)(int exit_status);
-
-void watch_interruptions(InterruptionAction action);
+// Starts the span afresh: nothing is noted yet.
+void watch_interruptions();
+// Ends it; what was noted stays noted.
 void stop_watching_interruptions();
 
 // True when an interruption was noted while watching, or while a started
 // program ran.
 bool interruption_noted();
 
+// The number of the signal noted (SIGINT for Ctrl-C and Ctrl-Break,
+// SIGTERM, SIGHUP for a hang-up or a closed console window), or 0. The
+// program ends with 128 plus it, as a shell reports a program the signal
+// ended: 130, 143, 129.
+int interruption_signal();
+
+// Notes an interruption by that signal as the handlers do, or forgets it
+// with 0: for the tests of what follows one.
+void note_interruption(int signal_number);
+
 // Around the life of each started program, from before it starts until it
 // has been waited for (the launcher calls them; they nest).
 void hold_interruptions();
 void release_interruptions();
-
-// Runs the action when an interruption was noted; does nothing otherwise.
-void handle_interruption();
 
 // Reads what is there on the stream's file descriptor (the answers; the
 // stream's own buffer is not used), waiting for it unless an interruption

@@ -10,7 +10,7 @@
 namespace {
 
 volatile sig_atomic_t noted_signal = 0;
-InterruptionAction current_action = nullptr;
+bool watching = false;
 int holds = 0;  // started programs not yet waited for
 
 constexpr int kWatchedSignals[] = {SIGINT, SIGTERM, SIGHUP};
@@ -86,25 +86,25 @@ void act_as_signal(int signal_number) {
 
 }  // namespace
 
-void watch_interruptions(InterruptionAction action) {
-  current_action = action;
+void watch_interruptions() {
+  watching = true;
   noted_signal = 0;
   start_noting(true);
 }
 
 void stop_watching_interruptions() {
   if (holds == 0) stop_noting();
-  current_action = nullptr;
+  watching = false;
 }
 
 void hold_interruptions() {
-  if (holds++ > 0 || current_action != nullptr) return;
+  if (holds++ > 0 || watching) return;
   noted_signal = 0;
   start_noting(false);
 }
 
 void release_interruptions() {
-  if (holds == 0 || --holds > 0 || current_action != nullptr) return;
+  if (holds == 0 || --holds > 0 || watching) return;
   stop_noting();
   int signal_number = noted_signal;
   noted_signal = 0;
@@ -115,12 +115,12 @@ bool interruption_noted() {
   return noted_signal != 0;
 }
 
-void handle_interruption() {
-  int signal_number = noted_signal;
-  if (signal_number == 0 || current_action == nullptr) return;
-  InterruptionAction action = current_action;
-  stop_watching_interruptions();
-  action(128 + signal_number);
+int interruption_signal() {
+  return noted_signal;
+}
+
+void note_interruption(int signal_number) {
+  noted_signal = signal_number;
 }
 
 long read_unless_interrupted(std::FILE* stream, char* buffer, unsigned size) {

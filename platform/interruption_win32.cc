@@ -14,7 +14,7 @@ namespace {
 constexpr LONG kHangUp = 1;
 
 volatile LONG noted_signal = 0;
-InterruptionAction current_action = nullptr;
+bool watching = false;
 
 // The console calls this on a thread of its own. Ctrl-C and Ctrl-Break are
 // only noted: the program goes on to its next safe point. A closed window,
@@ -30,15 +30,15 @@ BOOL WINAPI note_event(DWORD event) {
 
 }  // namespace
 
-void watch_interruptions(InterruptionAction action) {
-  current_action = action;
+void watch_interruptions() {
+  watching = true;
   InterlockedExchange(&noted_signal, 0);
   SetConsoleCtrlHandler(note_event, TRUE);
 }
 
 void stop_watching_interruptions() {
   SetConsoleCtrlHandler(note_event, FALSE);
-  current_action = nullptr;
+  watching = false;
 }
 
 // The tools share the console, so a Ctrl-C reaches them as it reaches the
@@ -52,12 +52,12 @@ bool interruption_noted() {
   return noted_signal != 0;
 }
 
-void handle_interruption() {
-  LONG signal_number = noted_signal;
-  if (signal_number == 0 || current_action == nullptr) return;
-  InterruptionAction action = current_action;
-  stop_watching_interruptions();
-  action(128 + static_cast<int>(signal_number));
+int interruption_signal() {
+  return static_cast<int>(noted_signal);
+}
+
+void note_interruption(int signal_number) {
+  InterlockedExchange(&noted_signal, signal_number);
 }
 
 // Ctrl-C ends a console read at once, but the console tells the handler
@@ -67,6 +67,6 @@ long read_unless_interrupted(std::FILE* stream, char* buffer, unsigned size) {
   if (interruption_noted()) return -1;
   int count = _read(_fileno(stream), buffer, size);
   if (count > 0) return count;
-  if (current_action != nullptr && !interruption_noted()) Sleep(200);
+  if (watching && !interruption_noted()) Sleep(200);
   return interruption_noted() ? -1 : 0;
 }

@@ -135,7 +135,10 @@ std::vector<std::string> folder_entries(const std::string& folder) {
 
 bool make_folders(const std::string& path) {
   std::string found = find_path(path);
-  for (size_t slash = found.find('/', 1);; slash = found.find('/', slash + 1)) {
+  // An absolute path is made from below its root: "C:" alone is not a
+  // folder that can be made (nor, for the system, always one that exists).
+  size_t root = path_text(fs_path(found).root_path()).size();
+  for (size_t slash = found.find('/', root > 1 ? root : 1);; slash = found.find('/', slash + 1)) {
     std::string partial = found.substr(0, slash);
     std::error_code error;
     if (!partial.empty() && !is_folder(partial)) fs::create_directory(fs_path(partial), error);

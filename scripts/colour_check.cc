@@ -94,10 +94,10 @@ ColourCheck compare_measured_colours(const SkinSettings& settings, Rgb template_
   return check;
 }
 
-ColourCheck check_measured_colours(const SkinSettings& settings) {
+ColourCheck check_measured_colours(const SkinSettings& settings, const MeasuredSkin& measured) {
   Rgb template_colour;
   if (!read_template_colour(template_colour)) return ColourCheck{};
-  return compare_measured_colours(settings, template_colour, measured_skin);
+  return compare_measured_colours(settings, template_colour, measured);
 }
 
 void print_colour_mismatches(const ColourCheck& check) {

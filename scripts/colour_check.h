@@ -48,10 +48,10 @@ struct ColourCheck {
   ColourMismatch mismatches[4];
 };
 
-// The sections measured (as measured_skin keeps them) against the answers.
-// Nothing is compared when the template's sample cannot be read: the image
-// check then finds the skin's copy of it damaged too.
-ColourCheck check_measured_colours(const SkinSettings& settings);
+// The sections the build measured against the answers. Nothing is compared
+// when the template's sample cannot be read: the image check then finds
+// the skin's copy of it damaged too.
+ColourCheck check_measured_colours(const SkinSettings& settings, const MeasuredSkin& measured);
 
 // The same with the template's colour and the measurements given.
 ColourCheck compare_measured_colours(const SkinSettings& settings, Rgb template_colour,

@@ -111,13 +111,12 @@ TEST(ColourCheckTest, AdvancedOptionsAskOnlyForAChange) {
 // The template's colour comes from its sample; without one nothing is compared.
 TEST_F(ScratchFolderTest, TheTemplateColourIsReadFromItsSample) {
   SkinSettings settings = design_settings(kStandardMulti);
-  measured_skin = measured({kTemplate, kTemplate, kTemplate, kTemplate});
-  EXPECT_EQ(0, check_measured_colours(settings).count);
+  MeasuredSkin unchanged = measured({kTemplate, kTemplate, kTemplate, kTemplate});
+  EXPECT_EQ(0, check_measured_colours(settings, unchanged).count);
   std::string rgba;
   for (int n = 0; n < 4; ++n) rgba += std::string("\x59\x99\xee\xff", 4);
   write_file(".\\skindata\\SkinTemplate\\Images\\Other\\CS1Sample.png", png_image(2, 2, rgba));
-  EXPECT_EQ(3, check_measured_colours(settings).count);
-  measured_skin = MeasuredSkin{};
+  EXPECT_EQ(3, check_measured_colours(settings, unchanged).count);
 }
 
 }  // namespace

@@ -4,28 +4,9 @@
 
 #include "assembly/commands.h"
 #include "scripts/placeholder.h"
+#include "scripts/placeholders.h"
 
 namespace {
-
-struct HostValue {
-  const char* placeholder;
-  const char* zebra2;
-  const char* zebra_hz;
-};
-
-// No placeholder here occurs inside another, so the order is only habit.
-constexpr HostValue kHostValues[] = {
-    {"ZCODE", "Z2", "ZHZ"},
-    {"MSEGTABWID", "356.00", "708.00"},
-    {"Z2COMMENTSTART", "/*", ""},
-    {"Z2COMMENTEND", "*/", ""},
-    {"MSEGTABOFF", "598.00", "510.00"},
-    {"MSEGTABHALFWID", "178.00", "354.00"},
-    {"MSEGTABINCOFF", "608.00", "520.00"},
-    {"OVL2OFF", "789.00", "609.00"},
-    {"OVL2WID", "336.00", "516.00"},
-    {"OVL1WID", "110.00", "84.00"},
-};
 
 const char kScriptPath[] = ".\\%s\\Scripts\\%s.txt";
 const char kCopyScriptCommand[] = "copy /y \"%s\" \"%s\" >NUL";

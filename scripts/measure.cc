@@ -8,10 +8,8 @@
 #include "platform/native_path.h"
 #include "platform/paths.h"
 #include "scripts/host_scripts.h"
+#include "scripts/template_greys.h"
 #include "scripts/template_script.h"
-
-MeasuredGreys measured_greys;
-MeasuredSkin measured_skin;
 
 namespace {
 
@@ -25,29 +23,31 @@ void asked_colour(const SectionColor& color, char* out) {
                  static_cast<unsigned>(clamped_amount(color.blue)));
 }
 
-// Measures into out and keeps the result for the readability report.
-void measure_sample_into(const SampleRow& row, const char* skin_name, const char* fallback,
-                         char* out, MeasuredSample& kept) {
-  kept.measured = measure_sample_checked(row, skin_name, fallback, out);
-  std::memcpy(kept.colour, out, kColourTextSize);
+// Each measurement in turn, until one is interrupted.
+bool measure_into(MeasuredSample& out, const SampleRow& row, const char* skin_name,
+                  const char* fallback, MeasuredSkin& measured) {
+  out = measure_sample(row, skin_name, fallback);
+  measured.interrupted = out.interrupted;
+  return !measured.interrupted;
 }
 
-void measure_greys(const char* skin_name) {
-  measure_sample_into(kSamples[0], skin_name, kFixedLightGray, measured_greys.light_gray,
-                      measured_skin.light_gray);
-  measure_sample_into(kSamples[1], skin_name, kFixedMiddleGray, measured_greys.middle_gray,
-                      measured_skin.middle_gray);
-  measure_sample_into(kSamples[2], skin_name, kFixedDarkGray, measured_greys.dark_gray,
-                      measured_skin.dark_gray);
+bool measure_greys(const char* skin_name, MeasuredSkin& measured) {
+  return measure_into(measured.light_gray, kSamples[0], skin_name, kFixedLightGray, measured) &&
+         measure_into(measured.middle_gray, kSamples[1], skin_name, kFixedMiddleGray, measured) &&
+         measure_into(measured.dark_gray, kSamples[2], skin_name, kFixedDarkGray, measured);
 }
 
-// Measures section n into slot and fills its colour into the template script.
-void measure_section(const SkinSettings& settings, int section, char* slot) {
+// Measures section n and fills its colour into the template script.
+bool measure_section(const SkinSettings& settings, int section, MeasuredSkin& measured) {
   char fallback[kColourTextSize];
   asked_colour(section_color(settings, section), fallback);
-  measure_sample_into(kSamples[kFirstSectionSample + section - 1], settings.skin_name, fallback,
-                      slot, measured_skin.sections[section - 1]);
-  customize_template_script(settings, measured_greys, slot, section);
+  MeasuredSample& sample = measured.sections[section - 1];
+  if (!measure_into(sample, kSamples[kFirstSectionSample + section - 1], settings.skin_name,
+                    fallback, measured)) {
+    return false;
+  }
+  customize_template_script(settings, measured, sample.colour, section);
+  return true;
 }
 
 int hex_value(char c) {
@@ -151,50 +151,43 @@ bool read_listed_colour(const char* listing_file, char* out) {
   return parse_listed_colour(start, size, out);
 }
 
-void measure_sample(const SampleRow& row, const char* skin_name, const char* fallback, char* out) {
-  measure_sample_checked(row, skin_name, fallback, out);
-}
-
-bool measure_sample_checked(const SampleRow& row, const char* skin_name, const char* fallback,
-                            char* out) {
+MeasuredSample measure_sample(const SampleRow& row, const char* skin_name, const char* fallback) {
   std::printf("%s", row.message);
   char line[kCommandBufferSize];
   format_command(line,
                  ".\\skindata\\identify -verbose \".\\%s\\Images\\Other\\%s\" | findstr # > %s",
                  skin_name, row.sample_file, row.listing_file);
-  run_command(line);
-  bool measured = read_listed_colour(row.listing_file, out);
-  if (!measured) {
-    std::memcpy(out, fallback, kColourDigits);
-    out[kColourDigits] = '\0';
-  }
+  MeasuredSample sample = {};
+  sample.interrupted = run_command(line) == kInterruptedStatus;
+  if (sample.interrupted) return sample;
+  sample.measured = read_listed_colour(row.listing_file, sample.colour);
+  if (!sample.measured) std::memcpy(sample.colour, fallback, kColourDigits);
   std::printf("Done.\n");
-  if (!measured) {
+  if (!sample.measured) {
     std::printf("Warning: no colour found in %s for %s; using %s.\n",
-                shown_relative(row.listing_file).c_str(), row.sample_file, out);
+                shown_relative(row.listing_file).c_str(), row.sample_file, sample.colour);
   }
+  return sample;
+}
+
+MeasuredSkin customize_scripts(const SkinSettings& settings) {
+  MeasuredSkin measured = {};
+  if (settings.global_adjust == 2 && !measure_greys(settings.skin_name, measured)) return measured;
+  int sections = is_multicolor(settings) ? 4 : 1;
+  for (int section = 1; section <= sections; ++section) {
+    if (!measure_section(settings, section, measured)) return measured;
+  }
+  customize_host_scripts(settings.skin_name);
   return measured;
 }
 
-void customize_scripts(const SkinSettings& settings) {
-  int global_adjust = settings.global_adjust;
-  char slot[10] = {};
-  measured_skin = MeasuredSkin{};
-  if (global_adjust == 2) measure_greys(settings.skin_name);
-  measure_section(settings, 1, slot);
-  if (is_multicolor(settings)) {
-    for (int section = 2; section <= 4; ++section) measure_section(settings, section, slot);
-  }
-  customize_host_scripts(settings.skin_name);
-}
-
-int colours_not_measured(const SkinSettings& settings) {
+int colours_not_measured(const SkinSettings& settings, const MeasuredSkin& measured) {
   int missing = 0;
   int sections = is_multicolor(settings) ? 4 : 1;
-  for (int n = 0; n < sections; ++n) missing += measured_skin.sections[n].measured ? 0 : 1;
+  for (int n = 0; n < sections; ++n) missing += measured.sections[n].measured ? 0 : 1;
   if (settings.global_adjust == 2) {
     for (const MeasuredSample* grey :
-         {&measured_skin.light_gray, &measured_skin.middle_gray, &measured_skin.dark_gray}) {
+         {&measured.light_gray, &measured.middle_gray, &measured.dark_gray}) {
       missing += grey->measured ? 0 : 1;
     }
   }

@@ -27,22 +27,6 @@
 // A measured colour: six hexadecimal characters and the terminator.
 inline constexpr int kColourTextSize = 7;
 
-// The greys measured after global adjustments; zero-filled until the first
-// measurement and kept for the whole program. Read by the template script
-// customisation only when global adjustments were made.
-struct MeasuredGreys {
-  char light_gray[kColourTextSize];
-  char middle_gray[kColourTextSize];
-  char dark_gray[kColourTextSize];
-};
-extern MeasuredGreys measured_greys;
-
-// The greys of the template skin, written when nothing was adjusted (and
-// when a grey cannot be measured).
-inline constexpr char kFixedLightGray[] = "999999";
-inline constexpr char kFixedMiddleGray[] = "323232";
-inline constexpr char kFixedDarkGray[] = "262626";
-
 struct SampleRow {
   const char* tag;           // "LG", "MG", "DG", "CS1" .. "CS4"
   const char* message;       // printed before the measurement
@@ -82,40 +66,41 @@ bool parse_listed_colour(const char* bytes, size_t size, char* out);
 // False when the file cannot be read or holds no colour.
 bool read_listed_colour(const char* listing_file, char* out);
 
-// Prints the row's message, runs the tool on the skin's sample and writes
-// the six characters it reports into out (seven bytes, terminated), or
-// fallback (six characters) with a warning when there is nothing to read.
-// Ends with "Done.\n".
-void measure_sample(const SampleRow& row, const char* skin_name, const char* fallback, char* out);
-
-// measure_sample, telling whether the colour came from the tool (false when
-// the fallback stood in).
-bool measure_sample_checked(const SampleRow& row, const char* skin_name, const char* fallback,
-                            char* out);
-
-// What the last run of the stage measured, kept for the readability report
-// after the build, so that no sample is measured twice. A sample the stage
-// did not measure, or whose fallback stood in, has measured false.
+// A colour the stage measured, or the stand-in it took: measured is false
+// when the fallback stood in, or the stage did not measure that sample.
 struct MeasuredSample {
   char colour[kColourTextSize];
   bool measured;
+  bool interrupted;  // the user interrupted the tool: nothing was read
 };
+
+// Prints the row's message, runs the tool on the skin's sample and gives
+// the six characters it reports, or fallback (six characters) with a
+// warning when there is nothing to read. Ends with "Done.\n", except when
+// an interruption stopped the tool: then nothing more is said, and the
+// sample is not measured.
+MeasuredSample measure_sample(const SampleRow& row, const char* skin_name, const char* fallback);
+
+// What the stage measured: the scripts were filled with these, and the
+// build's check and readability report take them from the driver, so that
+// no sample is measured twice.
 struct MeasuredSkin {
   MeasuredSample sections[4];  // CS1 .. CS4
   MeasuredSample light_gray;   // the greys: only measured with global adjustments
   MeasuredSample middle_gray;
   MeasuredSample dark_gray;
+  bool interrupted;  // an interruption stopped the stage: nothing after it was done
 };
-extern MeasuredSkin measured_skin;
 
-// How many of the colours the last run of the stage should have measured
-// (the design's sections, and the greys with global adjustments) had to
-// take a stand-in instead.
-int colours_not_measured(const SkinSettings& settings);
+// How many of the colours the stage should have measured (the design's
+// sections, and the greys with global adjustments) had to take a stand-in
+// instead.
+int colours_not_measured(const SkinSettings& settings, const MeasuredSkin& measured);
 
 // The stage: greys when global_adjust is 2, then CS1 and, for multicolour
 // designs, CS2 to CS4, each followed by its template script pass; then the
-// two host scripts.
-void customize_scripts(const SkinSettings& settings);
+// two host scripts. Gives what it measured; an interruption stops it at
+// its next sample.
+MeasuredSkin customize_scripts(const SkinSettings& settings);
 
 #endif  // SKINBUILDER_SCRIPTS_MEASURE_H_

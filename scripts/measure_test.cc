@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/paths.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -18,38 +19,30 @@ std::string identify_line(const std::string& tag) {
          "Sample.png\" | findstr # > .\\skindata\\temp\\" + tag + "info.txt";
 }
 
-// The listing as messages show it, in the system's way.
-#ifdef _WIN32
-const std::string kListing = "skindata\\temp\\CS1info.txt";
-#else
-const std::string kListing = "skindata/temp/CS1info.txt";
-#endif
-
 // Measures CS1 against a listing with the given content (none when null).
-std::string measured_from(const char* listing) {
+MeasuredSample measured_from(const char* listing) {
   std::filesystem::remove("skindata/temp/CS1info.txt");
   if (listing != nullptr) write_file(".\\skindata\\temp\\CS1info.txt", listing);
-  char out[kColourTextSize] = {};
-  measure_sample(kSamples[kFirstSectionSample], "My Skin", "f0f0f0", out);
-  return out;
+  return measure_sample(kSamples[kFirstSectionSample], "My Skin", "f0f0f0");
 }
 
 TEST(MeasureTest, TakesTheColourOfTheFirstHistogramLine) {
   ScratchFolder folder;
   CommandRecorder recorder;
-  std::string colour;
+  MeasuredSample sample;
   EXPECT_EQ(stdout_of([&] {
-              colour = measured_from(
+              sample = measured_from(
                   "    36: (161,178,195) #A1b2C3 srgb(161,178,195)\n"
                   "    0: (0,0,0) #000000 black\n");
             }),
             "Measuring actual color CS1.......Done.\n");
-  EXPECT_EQ(colour, "A1b2C3");
+  EXPECT_EQ(std::string(sample.colour) + (sample.measured ? " measured" : ""), "A1b2C3 measured");
   EXPECT_EQ(recorded_commands(), std::vector<std::string>{identify_line("CS1")});
-  EXPECT_EQ(stdout_of([&] { colour = measured_from(nullptr); }),
-            "Measuring actual color CS1.......Done.\n"
-            "Warning: no colour found in " + kListing + " for CS1Sample.png; using f0f0f0.\n");
-  EXPECT_EQ(colour, "f0f0f0");
+  EXPECT_EQ(stdout_of([&] { sample = measured_from(nullptr); }),
+            "Measuring actual color CS1.......Done.\nWarning: no colour found in " +
+                shown_relative("skindata\\temp\\CS1info.txt") +
+                " for CS1Sample.png; using f0f0f0.\n");
+  EXPECT_EQ(std::string(sample.colour) + (sample.measured ? " measured" : ""), "f0f0f0");
 }
 
 std::string parsed(const std::string& listing) {
@@ -143,7 +136,11 @@ TEST(MeasureTest, MulticolourRunWithGlobalAdjustmentsMeasuresGreysToo) {
   }
   expected_output += "Customizing skin scripts Zebra2.txt and ZebraHZ.txt.............Done.\n";
   write_file(".\\My Skin\\Scripts\\Template.txt", "HEXCS1 HEXCS2 HEXCS3 HEXCS4 HEXLG HEXMG HEXDG");
-  EXPECT_EQ(stdout_of([] { customize_scripts(settings_for(kCustomMulti, 2)); }), expected_output);
+  SkinSettings settings = settings_for(kCustomMulti, 2);
+  MeasuredSkin measured;
+  EXPECT_EQ(stdout_of([&] { measured = customize_scripts(settings); }), expected_output);
+  EXPECT_EQ(0, colours_not_measured(settings, measured));
+  EXPECT_STREQ("505050", measured.middle_gray.colour);
   ASSERT_EQ(recorded_commands().size(), 10u);
   for (int i = 0; i < 7; ++i) EXPECT_EQ(recorded_commands()[i], identify_line(kTags[i]));
   // The recorder does not copy, so the filled-in template is still there.
@@ -157,8 +154,10 @@ TEST(MeasureTest, SingleColourWithoutAdjustmentsFallsBackToTheAskedColour) {
   write_file(".\\My Skin\\Scripts\\Template.txt", "HEXCS1 HEXCS3 HEXLG CS4Knob");
   SkinSettings settings = settings_for(kStandardSingle, 1);
   settings.cs1 = SectionColor{300, -5, 16, 0.0f, 0.0f};
-  std::string output = stdout_of([&] { customize_scripts(settings); });
+  MeasuredSkin measured;
+  std::string output = stdout_of([&] { measured = customize_scripts(settings); });
   EXPECT_NE(output.find("CS1Sample.png; using ff0010.\n"), std::string::npos) << output;
+  EXPECT_EQ(1, colours_not_measured(settings, measured));
   ASSERT_EQ(recorded_commands().size(), 4u);
   EXPECT_EQ(recorded_commands()[0], identify_line("CS1"));
   EXPECT_EQ(read_file(".\\My Skin\\Scripts\\Template.txt"), "ff0010 ff0010 999999 CS1Knob");

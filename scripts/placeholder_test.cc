@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/paths.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -42,11 +43,7 @@ TEST(PlaceholderTest, MissingAndUnreadableFiles) {
   // A path that exists but cannot be read as a file stays as it was.
   std::filesystem::create_directories("Skin/Scripts/Folder.txt/inside");
   EXPECT_EQ(stdout_of([] { replace_placeholder(".\\Skin\\Scripts\\Folder.txt", "ZCODE", "Z2"); }),
-#ifdef _WIN32
-            "Cannot read Skin\\Scripts\\Folder.txt; left as it is.\n");
-#else
-            "Cannot read Skin/Scripts/Folder.txt; left as it is.\n");
-#endif
+            "Cannot read " + shown_relative("Skin\\Scripts\\Folder.txt") + "; left as it is.\n");
   EXPECT_TRUE(std::filesystem::is_directory("Skin/Scripts/Folder.txt/inside"));
 }
 

@@ -5,24 +5,19 @@
 
 #include "assembly/commands.h"
 #include "platform/native_path.h"
+#include "scripts/placeholders.h"
 
 namespace {
 
-// Every placeholder the template and host passes fill in. The shorter
-// ones (HEXCS1) also stand for the composed ones (HEXCS1SBARBRT).
-const char* const kPlaceholders[] = {
-    "HEXCS1",         "HEXCS2",       "HEXCS3",      "HEXCS4",         "HEXEQ1",
-    "HEXEQ2",         "HEXEQ3",       "HEXEQ4",      "HEXSEL",         "HEXLG",
-    "HEXMG",          "HEXDG",        "SBARBRT",     "SBARWID",        "KVLVER",
-    "ZCODE",          "MSEGTABWID",   "MSEGTABOFF",  "MSEGTABHALFWID", "MSEGTABINCOFF",
-    "Z2COMMENTSTART", "Z2COMMENTEND", "OVL1WID",     "OVL2WID",        "OVL2OFF",
-    "ALT Custom",     "ALT2 Custom",  "ALT3 Custom", "ALT4 Custom 1",  "ALT4 Custom 4",
-};
-
-// Texts that filling in may change on a line: the placeholders and the
-// section tags, which single-colour designs turn into CS1.
-const char* const kChangingTexts[] = {"HEX", "SBAR",   "KVLVER", "ZCODE", "MSEGTAB", "Z2COMMENT",
-                                      "OVL", "Custom", "CS2",    "CS3",   "CS4"};
+// What filling in may change on a line: a placeholder (the short forms
+// stand for the others), or a section tag that single-colour designs turn
+// into CS1. Any other line reads in the script as in the template.
+std::vector<std::string> changing_texts() {
+  std::vector<std::string> texts = filled_placeholders(1);
+  const auto& tags = kTemplatePlaceholders.section_tags;
+  texts.insert(texts.end(), std::begin(tags) + 1, std::end(tags));
+  return texts;
+}
 
 std::vector<std::string> lines_of(const std::string& text) {
   std::vector<std::string> lines;
@@ -36,8 +31,8 @@ std::vector<std::string> lines_of(const std::string& text) {
   return lines;
 }
 
-bool may_change(const std::string& line) {
-  for (const char* text : kChangingTexts) {
+bool may_change(const std::string& line, const std::vector<std::string>& changing) {
+  for (const std::string& text : changing) {
     if (line.find(text) != std::string::npos) return true;
   }
   return false;
@@ -67,10 +62,9 @@ ScriptState check_script_file(const std::string& template_text, const SkinSettin
 }  // namespace
 
 std::string placeholder_left(const std::string& script, int32_t tab_color_mode) {
-  for (const char* placeholder : kPlaceholders) {
+  for (const std::string& placeholder : filled_placeholders(tab_color_mode)) {
     if (script.find(placeholder) != std::string::npos) return placeholder;
   }
-  if (tab_color_mode != 2 && script.find("ALT4 Custom") != std::string::npos) return "ALT4 Custom";
   return std::string();
 }
 
@@ -79,8 +73,9 @@ ScriptState check_script_text(const std::string& template_text, const std::strin
   std::vector<std::string> expected = lines_of(template_text);
   std::vector<std::string> lines = lines_of(script);
   if (lines.size() != expected.size()) return ScriptState::kCut;
+  std::vector<std::string> changing = changing_texts();
   for (size_t i = 0; i < lines.size(); ++i) {
-    if (!may_change(expected[i]) && lines[i] != expected[i]) return ScriptState::kCut;
+    if (!may_change(expected[i], changing) && lines[i] != expected[i]) return ScriptState::kCut;
   }
   if (!placeholder_left(script, tab_color_mode).empty()) return ScriptState::kPlaceholdersLeft;
   return ScriptState::kComplete;

@@ -8,7 +8,6 @@
 #include "color/readability.h"
 #include "platform/native_path.h"
 #include "platform/shell.h"
-#include "scripts/measure.h"
 
 namespace {
 
@@ -20,8 +19,8 @@ SampledColour kept_sample(const MeasuredSample& sample) {
 
 // The dark grey: as the build measured it after global adjustments, or
 // measured now from the skin's untouched sample.
-SampledColour skin_background(const SkinSettings& settings) {
-  if (settings.global_adjust == 2) return kept_sample(measured_skin.dark_gray);
+SampledColour skin_background(const SkinSettings& settings, const MeasuredSkin& measured) {
+  if (settings.global_adjust == 2) return kept_sample(measured.dark_gray);
   char command[kCommandBufferSize];
   format_command(command,
                  ".\\skindata\\identify -verbose \".\\%s\\Images\\Other\\DGSample.png\" | "
@@ -34,13 +33,13 @@ SampledColour skin_background(const SkinSettings& settings) {
 }  // namespace
 
 // The tools' messages go after the build's, off the screen.
-void report_skin_readability(const SkinSettings& settings) {
+void report_skin_readability(const SkinSettings& settings, const MeasuredSkin& measured) {
   send_command_errors_to(native_path(kToolMessagesFile).c_str(), false);
   ReadabilityColours colours = readability_colours_for(settings);
   for (int n = 0; n < colours.section_count; ++n) {
-    colours.sections[n] = kept_sample(measured_skin.sections[n]);
+    colours.sections[n] = kept_sample(measured.sections[n]);
   }
-  colours.background = skin_background(settings);
+  colours.background = skin_background(settings, measured);
   TemplateColour template_colour = {};
   add_colour_help(settings, colours, template_colour);
   send_command_errors_to(nullptr);

@@ -2,7 +2,7 @@
 // after the build from the skin's own images.
 //
 // The section colours are those the colour measurement of the build took
-// from Images\Other\CS<n>Sample.png (scripts/measure.h keeps them). The dark
+// from Images\Other\CS<n>Sample.png (scripts/measure.h). The dark
 // background grey was measured there too when global adjustments were made;
 // otherwise it is measured here from Images\Other\DGSample.png, into a
 // listing file of its own, skindata\temp\DGfinal.txt. The colours to try on
@@ -13,9 +13,11 @@
 #ifndef SKINBUILDER_SCRIPTS_SKIN_READABILITY_H_
 #define SKINBUILDER_SCRIPTS_SKIN_READABILITY_H_
 
+#include "scripts/measure.h"
 #include "settings/skin_settings.h"
 
-// Runs after customize_scripts; prints the report and a blank line.
-void report_skin_readability(const SkinSettings& settings);
+// Runs after customize_scripts, with what it measured; prints the report
+// and a blank line.
+void report_skin_readability(const SkinSettings& settings, const MeasuredSkin& measured);
 
 #endif  // SKINBUILDER_SCRIPTS_SKIN_READABILITY_H_

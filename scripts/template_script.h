@@ -9,7 +9,8 @@
 // brightness digits, or is first turned into HEXSELSBARBRT when the sidebar
 // takes the selection colour. The settings give the style choices
 // (eq_color_mode, sidebar_*, flow_mod, tab_color_mode, sel_*, global_adjust)
-// and the skin and design; the greys are read only when global_adjust is 2.
+// and the skin and design; the measured greys are read only when
+// global_adjust is 2. The placeholders are those of scripts/placeholders.h.
 #ifndef SKINBUILDER_SCRIPTS_TEMPLATE_SCRIPT_H_
 #define SKINBUILDER_SCRIPTS_TEMPLATE_SCRIPT_H_
 
@@ -19,7 +20,7 @@
 // measured_colour: six hexadecimal characters; section: 1 to 4 (consulted by
 // multicolour designs only). Prints "Customizing template skin
 // script............." and "Done.\n".
-void customize_template_script(const SkinSettings& settings, const MeasuredGreys& greys,
+void customize_template_script(const SkinSettings& settings, const MeasuredSkin& measured,
                                const char* measured_colour, int section);
 
 #endif  // SKINBUILDER_SCRIPTS_TEMPLATE_SCRIPT_H_

@@ -34,7 +34,8 @@ SkinSettings settings_for(int32_t design) {
   return settings;
 }
 
-const MeasuredGreys kGreys = {"a1a1a1", "b2b2b2", "c3c3c3"};
+const MeasuredSkin kGreys = {
+    {}, {"a1a1a1", true, false}, {"b2b2b2", true, false}, {"c3c3c3", true, false}, false};
 
 TEST(TemplateScriptTest, SingleColourSpreadsOneColour) {
   ScratchFolder folder;

@@ -19,7 +19,6 @@
 #include "platform/regular_file.h"
 #include "wizard/prompts.h"
 
-const char kPresetSuffix[] = "-v11b5.kvl";
 
 namespace {
 
@@ -79,7 +78,6 @@ bool is_whole_record(const std::string& bytes) {
 
 void report_not_found(const char* stem) {
   std::printf("Preset %s%s not found!", printable(stem).c_str(), kPresetSuffix);
-  pause_for_enter();
 }
 
 void report_ignored(const char* stem) {
@@ -87,7 +85,6 @@ void report_ignored(const char* stem) {
       "Incompatible Preset Version! %s%s was ignored; the run goes on as CUSTOM: Multicolor with "
       "its usual defaults.\n",
       printable(stem).c_str(), kPresetSuffix);
-  pause_for_enter();
 }
 
 // The reason a write failed, as the other messages word it: the usual
@@ -133,27 +130,6 @@ bool report_not_saved(const std::string& file_name, const std::string& reason) {
   return false;
 }
 
-// Writes the record as the preset of its skin name, whole or not at all,
-// and says what became of it.
-bool write_preset(const SkinSettings& settings) {
-  std::string file_name = std::string(settings.skin_name) + kPresetSuffix;
-  std::string problem = presets_folder_problem();
-  if (!problem.empty()) return report_not_saved(file_name, problem + "; nothing was saved.");
-  char path[kCommandBufferSize];
-  preset_path(path, settings.skin_name);
-  std::string local = native_path(path);
-  bool older = exists_as_entry(local);
-  std::string bytes(reinterpret_cast<const char*>(settings_bytes(settings)), kSettingsSize);
-  std::error_code failure;
-  if (!write_file_atomically(local, bytes, failure)) {
-    std::string kept = older ? "; the older " + file_name + " is as it was." : "; nothing was saved.";
-    return report_not_saved(file_name, capitalized(write_failure_reason(failure)) + kept);
-  }
-  std::printf("Preset %s as Presets\\%s.  This file may be shared with other users.\n\n",
-              older ? "replaced" : "saved", file_name.c_str());
-  return true;
-}
-
 // Menu numbers outside the catalogue name no file; they load like an
 // empty entry's bare suffix would if it were missing.
 const char* entry_stem(const PresetCatalog& catalog, int32_t n) {
@@ -190,7 +166,7 @@ void catalog_labels(const PresetCatalog& catalog, const char** labels) {
   for (int i = 0; i < catalog.entry_count; ++i) labels[i] = catalog.entries[i].label;
 }
 
-void load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings) {
+bool load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings) {
   const char* stem = entry_stem(catalog, n);
   char path[kCommandBufferSize];
   preset_path(path, stem != nullptr ? stem : "");
@@ -202,19 +178,33 @@ void load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings
   if (read != FileRead::kRead) {
     report_not_found(stem != nullptr ? stem : "");
     fall_back(settings);
-    return;
+    return false;
   }
   if (!is_whole_record(bytes)) {
     report_ignored(stem);
     fall_back(settings);
-    return;
+    return false;
   }
   std::memcpy(settings_bytes(settings), bytes.data(), kSettingsSize);
   set_skin_name(settings, stem);
+  return true;
 }
 
 bool save_preset(const SkinSettings& settings) {
-  std::printf("Would you like to save this skin as a preset?:\n\n");
-  if (!ask_save_wanted()) return true;
-  return write_preset(settings);
+  std::string file_name = std::string(settings.skin_name) + kPresetSuffix;
+  std::string problem = presets_folder_problem();
+  if (!problem.empty()) return report_not_saved(file_name, problem + "; nothing was saved.");
+  char path[kCommandBufferSize];
+  preset_path(path, settings.skin_name);
+  std::string local = native_path(path);
+  bool older = exists_as_entry(local);
+  std::string bytes(reinterpret_cast<const char*>(settings_bytes(settings)), kSettingsSize);
+  std::error_code failure;
+  if (!write_file_atomically(local, bytes, failure)) {
+    std::string kept = older ? "; the older " + file_name + " is as it was." : "; nothing was saved.";
+    return report_not_saved(file_name, capitalized(write_failure_reason(failure)) + kept);
+  }
+  std::printf("Preset %s as Presets\\%s.  This file may be shared with other users.\n\n",
+              older ? "replaced" : "saved", file_name.c_str());
+  return true;
 }

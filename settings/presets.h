@@ -42,20 +42,21 @@ void print_presets_left_out(const PresetCatalog& catalog);
 void catalog_labels(const PresetCatalog& catalog, const char** labels);
 
 // The file name's suffix; it also carries the format version.
-extern const char kPresetSuffix[];
+inline constexpr char kPresetSuffix[] = "-v11b5.kvl";
 
-// Loads the preset of menu number n over the record. A file that cannot be
-// opened, or is no regular file (also for a number that names no preset),
-// is reported and, after a wait for ENTER, the record falls back to design
-// 4 named "Korvel Dazo Custom" with sidebar brightness 63. A file that is
-// not 2140 bytes long or holds another version text is ignored as a whole
-// and falls back the same way, told in one line and a wait for ENTER: none
-// of its bytes reaches the record. On success the name is the file's name
-// without the suffix, whatever the file holds.
-void load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings);
+// Loads the preset of menu number n over the record; false when it falls
+// back, after saying why (the wizard then waits for ENTER, so it can be
+// read). A file that cannot be opened, or is no regular file (also for a
+// number that names no preset), is reported as not found and the record
+// falls back to design 4 named "Korvel Dazo Custom" with sidebar
+// brightness 63. A file that is not 2140 bytes long or holds another
+// version text is ignored as a whole and falls back the same way, told in
+// one line: none of its bytes reaches the record. On success the name is
+// the file's name without the suffix, whatever the file holds.
+bool load_preset(const PresetCatalog& catalog, int32_t n, SkinSettings& settings);
 
-// Offers to save the record as Presets\<skin name>-v11b5.kvl and writes it
-// when the answer is 2, replacing a file of that name ("replaced" says so),
+// Saves the record as Presets\<skin name>-v11b5.kvl (the wizard has asked
+// whether to), replacing a file of that name ("replaced" says so),
 // making Presets when it is missing. The file is written whole or not at
 // all (platform/atomic_file.h): when it cannot be, a preset of that name
 // stays as it was, and one line after "Cannot write preset ...!" gives the

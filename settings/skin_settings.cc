@@ -44,8 +44,6 @@ static_assert(offsetof(SkinSettings, global_contrast) == 0x454, "layout");
 static_assert(offsetof(SkinSettings, global_adjust) == 0x458, "layout");
 static_assert(offsetof(SkinSettings, advanced_options) == 0x45C, "layout");
 
-const char kSettingsVersion[5] = "11b5";
-const char kCustomSkinName[] = "Korvel Dazo Custom";
 
 namespace {
 

@@ -69,11 +69,11 @@ struct SkinSettings {
 constexpr size_t kSettingsSize = 2140;
 
 // The preset format version in the record, with its NUL.
-extern const char kSettingsVersion[5];
+inline constexpr char kSettingsVersion[5] = "11b5";
 
 // The name of a CUSTOM skin until the user names it, and of any skin whose
 // name cannot be used.
-extern const char kCustomSkinName[];
+inline constexpr char kCustomSkinName[] = "Korvel Dazo Custom";
 
 // Sets every field to its value at the start of a run (zero bytes where the
 // record holds nothing yet, version "11b5", the five default colours).

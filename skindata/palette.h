@@ -9,17 +9,30 @@
 #ifndef SKINBUILDER_SKINDATA_PALETTE_H_
 #define SKINBUILDER_SKINDATA_PALETTE_H_
 
+#include "scripts/template_greys.h"
+
 struct Rgb8 {
   int r, g, b;
 };
 
+// Six hexadecimal digits, as the scripts write a colour.
+constexpr int hex_digit_value(char c) {
+  return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
+}
+constexpr Rgb8 rgb8_of(const char* hex) {
+  return {hex_digit_value(hex[0]) * 16 + hex_digit_value(hex[1]),
+          hex_digit_value(hex[2]) * 16 + hex_digit_value(hex[3]),
+          hex_digit_value(hex[4]) * 16 + hex_digit_value(hex[5])};
+}
+
 // HSB 214.23 degrees, 62.61 percent, brightness 93 percent.
 constexpr Rgb8 kTemplateBlue{89, 153, 238};
 
-// The grey samples, measured after global adjustments.
-constexpr Rgb8 kLightGreySample{0x99, 0x99, 0x99};
-constexpr Rgb8 kMiddleGreySample{0x32, 0x32, 0x32};
-constexpr Rgb8 kDarkGreySample{0x26, 0x26, 0x26};
+// The grey samples, measured after global adjustments: drawn in the greys
+// the scripts take when nothing was adjusted.
+constexpr Rgb8 kLightGreySample = rgb8_of(kFixedLightGray);
+constexpr Rgb8 kMiddleGreySample = rgb8_of(kFixedMiddleGray);
+constexpr Rgb8 kDarkGreySample = rgb8_of(kFixedDarkGray);
 
 // Neutral grounds and details of the drawings.
 constexpr Rgb8 kGroundDark{0x1e, 0x1e, 0x1e};

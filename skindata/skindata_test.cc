@@ -16,6 +16,7 @@
 #include "platform/image_tools.h"
 #include "platform/wildcard.h"
 #include "scripts/measure.h"
+#include "scripts/placeholders.h"
 #include "skindata/launchers.h"
 #include "skindata/palette.h"
 #include "tests/test_support.h"
@@ -241,23 +242,29 @@ TEST(SkindataGenerator, FullVariantIsSizedLikeARealSkin) {
   EXPECT_GE(bytes, 15u * 1000 * 1000);
 }
 
-TEST(SkindataTemplateScript, UsesEveryPlaceholderAndNamesOnlyImagesThatExist) {
+// The template holds every placeholder the builder fills in, in each form
+// the passes look for, and no other: with them taken out, no colour name
+// "ALT..." is left, nor, outside comments and quoted names, a capital word.
+TEST(SkindataTemplateScript, HoldsTheBuildersPlaceholdersOnlyAndNamesImagesThatExist) {
   const std::string& dir = small_skindata();
   ASSERT_FALSE(dir.empty());
   std::string script = read_file(dir + "/SkinTemplate/Scripts/Template.txt");
-  for (const char* word :
-       {"HEXCS1SBARBRT", "HEXCS2SBARBRT", "HEXCS3SBARBRT",  "HEXCS4SBARBRT", "SBARWID",
-        "HEXSEL",        "HEXEQ1",        "HEXEQ2",         "HEXEQ3",        "HEXEQ4",
-        "HEXLG",         "HEXMG",         "HEXDG",          "KVLVER",        "ZCODE",
-        "MSEGTABWID",    "MSEGTABOFF",    "MSEGTABHALFWID", "MSEGTABINCOFF", "OVL2OFF",
-        "OVL2WID",       "OVL1WID",       "ALT4 Custom 1",  "ALT4 Custom 4"}) {
-    EXPECT_GT(count_of(script, word), 0u) << word;
+  const TemplatePlaceholders& words = kTemplatePlaceholders;
+  std::vector<std::string> forms = filled_placeholders(2);
+  for (const char* colour : words.section_colours)
+    forms.push_back(colour + std::string(words.sidebar_brightness));
+  for (const FlowName& name : words.flow_names) {
+    for (int n = 1; n <= 4; ++n) forms.push_back(numbered(name.placeholder, n));
   }
-  for (const char* alt : {"ALT Custom", "ALT2 Custom", "ALT3 Custom"}) {
-    for (const char* n : {" 1", " 2", " 3", " 4"}) {
-      EXPECT_GT(count_of(script, alt + std::string(n)), 0u) << alt << n;
-    }
+  for (const std::string& form : forms) EXPECT_GT(count_of(script, form), 0u) << form;
+  std::string left = script;
+  for (const std::string& word : filled_placeholders(1)) {
+    left = std::regex_replace(left, std::regex(word), "");
   }
+  EXPECT_EQ(left.find("ALT"), std::string::npos) << left.substr(left.find("ALT"), 20);
+  left = std::regex_replace(left, std::regex("//[^\n]*|\"[^\"\n]*\""), "");
+  std::smatch word;
+  EXPECT_FALSE(std::regex_search(left, word, std::regex("\\b[A-Z][A-Z0-9]{2,}\\b"))) << word.str();
   size_t start = script.find("Z2COMMENTSTART"), end = script.find("Z2COMMENTEND");
   ASSERT_NE(end, std::string::npos);
   ASSERT_LT(start, end);

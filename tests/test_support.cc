@@ -165,7 +165,33 @@ size_t count_of(const std::string& text, const std::string& part) {
   return count;
 }
 
+namespace {
+
+std::string& home_of_runs() {
+  static ScratchFolder empty_home(false);
+  static std::string home = empty_home.path();
+  return home;
+}
+
+// What every program a test starts sees of the user (WizardHome).
+struct IsolatedEnvironment {
+  ScopedVariable home{"HOME", home_of_runs().c_str()};
+  ScopedVariable wine_prefix{"WINEPREFIX", nullptr};
+  ScopedVariable themes{"SKINBUILDER_THEMES", nullptr};
+};
+
+}  // namespace
+
+WizardHome::WizardHome(const std::string& folder) : previous_(home_of_runs()) {
+  home_of_runs() = folder;
+}
+
+WizardHome::~WizardHome() {
+  home_of_runs() = previous_;
+}
+
 std::string command_output(const std::string& command) {
+  IsolatedEnvironment isolated;
   return shell_output(command);
 }
 
@@ -276,6 +302,7 @@ Workspace::Workspace(const std::string& below)
 
 WizardRun run_wizard_in(const std::string& folder, const std::string& input, int limit_seconds,
                         ErrorOutput errors) {
+  IsolatedEnvironment isolated;
   ChildRun child = run_child(SKINBUILDER_BIN, folder, input, limit_seconds, errors);
   return WizardRun{child.exit_code, child.output, child.errors};
 }

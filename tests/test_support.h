@@ -122,6 +122,22 @@ inline bool ends_with(const std::string& text, const std::string& tail) {
          text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+// The programs the tests start (run_wizard_in, command_output and so
+// run_script) get HOME set to an empty folder of the test process's own,
+// or to the folder of a WizardHome while one lives, and see no WINEPREFIX
+// and no SKINBUILDER_THEMES: the plug-in folders of whoever runs the tests
+// never reach a dialogue.
+class WizardHome {
+ public:
+  explicit WizardHome(const std::string& folder);
+  ~WizardHome();
+  WizardHome(const WizardHome&) = delete;
+  WizardHome& operator=(const WizardHome&) = delete;
+
+ private:
+  std::string previous_;
+};
+
 // Standard output of a command run by the system's shell.
 std::string command_output(const std::string& command);
 

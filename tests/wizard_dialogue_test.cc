@@ -1,8 +1,10 @@
 // The wizard's dialogue, driven through the real binary with scripted input.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
+#include "settings/skin_settings.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -52,13 +54,50 @@ TEST_F(WizardDialogue, EnterAtTheDesignMenuBuildsTheStandardBlueSkin) {
 }
 
 TEST_F(WizardDialogue, ClosedInputAtAnyPointEndsTheRunWithExitZero) {
-  const char* inputs[] = {"", "\n", "4", "4\n", "3\n1\n2\n", "4\n\n\n\n\n\n\n\n\n\n\n\n1\n"};
+  const char* inputs[] = {"",         "\n",       "4", "4\n", "3\n1\n2\n", "4\n\n\n\n\n\n\n\n\n\n\n\n1\n",
+                          "7\n0"};  // ended while a menu asks again
   for (const char* input : inputs) {
     Workspace workspace;
     WizardRun run = run_wizard_in(workspace.path(), input);
     EXPECT_EQ(0, run.exit_code) << "input: " << input << "\n" << run.output;
     EXPECT_TRUE(ends_with(run.output, "Press ENTER to finish.\n")) << run.output;
   }
+}
+
+// Numbers outside every menu's rows, the design menu's preset row among
+// them: each is asked again, and the run builds the skin the last answers
+// chose.
+TEST_F(WizardDialogue, NumbersOutsideTheMenusAreAskedAgain) {
+  Workspace workspace;
+  write_file(workspace.path() + "/Presets/Mine-v11b5.kvl",
+             record_bytes(design_settings(kCustomMulti)));
+  const std::string pass = std::string(15, '\n');  // five colours, ENTER each
+  WizardRun run = run_wizard_in(workspace.path(),
+                                "6\n0\n5\n" + pass + "3\n1\n" + "0\n1\n" +  // design, adjust, preview
+                                    pass + "\n7\n\n" + "\n" +                   // again, accepted; name
+                                    "17\n2\n10\n2\n4\n2\n" +                  // knob, lock, arp
+                                    "4\n2\n\n\n3\n2\n-5\n2\n3\n2\n" +        // EQ, sidebars, tab, flow
+                                    "3\n2\n\n");                              // preset, finish
+  ASSERT_EQ(0, run.exit_code) << run.output;
+  const std::string again = "Please answer with a number from 1 to ";
+  EXPECT_EQ(2u, count_of(run.output, ": " + again + "5.\n: "));
+  EXPECT_EQ(1u, count_of(run.output, again + "16.\n"));
+  EXPECT_EQ(1u, count_of(run.output, again + "9.\n"));
+  EXPECT_EQ(1u, count_of(run.output, again + "3.\n"));
+  EXPECT_EQ(2u, count_of(run.output, ":" + again + "2.\n:"));  // the preview's own prompt
+  EXPECT_EQ(8u, count_of(run.output, again + "2.\n"));
+  EXPECT_NE(std::string::npos, run.output.find("Your skin is now ready."));
+  EXPECT_FALSE(read_file(workspace.path() + "/Mine/Scripts/Zebra2.txt").empty());
+  std::string saved = read_file(workspace.path() + "/Presets/Mine-v11b5.kvl");
+  ASSERT_EQ(kSettingsSize, saved.size());
+  SkinSettings record;
+  std::memcpy(&record, saved.data(), kSettingsSize);
+  for (int32_t field : {record.knob_style, record.lock_icon_style, record.arp_icon_style,
+                        record.eq_color_mode, record.sidebar_color_mode, record.tab_color_mode,
+                        record.flow_mod}) {
+    EXPECT_EQ(2, field);
+  }
+  EXPECT_EQ(1, record.global_adjust);
 }
 
 // In a folder without skindata the program stops before its first

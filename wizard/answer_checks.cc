@@ -262,10 +262,6 @@ const char* advanced_options_problem(const SkinSettings& settings, const char* o
   return nullptr;
 }
 
-void discard_rest_of_cut_answer() {
-  while (answer_was_cut()) read_answer_line();
-}
-
 void check_loaded_preset(SkinSettings& settings) {
   check_preset_design(settings);
   check_preset_numbers(settings);

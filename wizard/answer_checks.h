@@ -37,11 +37,6 @@ const char* skin_name_problem(const SkinSettings& settings, const char* name);
 // be the record's field and lack a NUL (it then counts as too long).
 const char* advanced_options_problem(const SkinSettings& settings, const char* options);
 
-// After a refused text answer: when the answer was only the first piece of
-// a longer line, reads and drops the rest, so the next try reads a fresh
-// line instead of the tail of the refused one.
-void discard_rest_of_cut_answer();
-
 // Right after a preset was read (or half read): a design number other than
 // 1 to 4 falls back to design 4 named kCustomSkinName with sidebar
 // brightness 63, as an unusable preset does; NaN or infinite decimal

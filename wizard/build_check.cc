@@ -10,7 +10,6 @@
 #include "platform/image_tools.h"
 #include "platform/native_path.h"
 #include "platform/paths.h"
-#include "scripts/measure.h"
 
 namespace {
 
@@ -95,14 +94,15 @@ bool tools_said_something() {
 
 }  // namespace
 
-BuildVerdict check_built_skin(const SkinSettings& settings, const CommandTally& image_commands) {
+BuildVerdict check_built_skin(const SkinSettings& settings, const CommandTally& image_commands,
+                              const MeasuredSkin& measured) {
   BuildVerdict verdict;
   verdict.image_commands = image_commands;
   verdict.images = check_skin_images(settings);
   verdict.scripts = check_host_scripts(settings);
-  verdict.colours_not_measured = colours_not_measured(settings);
+  verdict.colours_not_measured = colours_not_measured(settings, measured);
   // Colours left as they were by commands that failed are told as those.
-  if (image_commands.failed == 0) verdict.colours = check_measured_colours(settings);
+  if (image_commands.failed == 0) verdict.colours = check_measured_colours(settings, measured);
   if (!line_stopped_at_time_limit().empty()) verdict.time_limit = time_limit_message();
   if (!verdict.passed()) verdict.cause = failure_cause();
   if (image_commands.failed > 0 || verdict.images.transparency_changed > 0 ||

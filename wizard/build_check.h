@@ -18,6 +18,7 @@
 #include "assembly/commands.h"
 #include "assembly/skin_check.h"
 #include "scripts/colour_check.h"
+#include "scripts/measure.h"
 #include "scripts/script_check.h"
 #include "settings/skin_settings.h"
 
@@ -36,8 +37,9 @@ struct BuildVerdict {
   }
 };
 
-// Checks the skin the build just made.
-BuildVerdict check_built_skin(const SkinSettings& settings, const CommandTally& image_commands);
+// Checks the skin the build just made, with the colours its scripts took.
+BuildVerdict check_built_skin(const SkinSettings& settings, const CommandTally& image_commands,
+                              const MeasuredSkin& measured);
 
 // The report of a build that did not pass: "The skin could not be built."
 // and one line per kind of failure.

@@ -4,15 +4,10 @@
 
 #include <string>
 
+#include "platform/paths.h"
 #include "tests/test_support.h"
 
 namespace {
-
-#ifdef _WIN32
-const std::string kSeparator = "\\";
-#else
-const std::string kSeparator = "/";
-#endif
 
 // Images written wrong and images whose transparency changed each name
 // their own first; a change the advanced options made is told after a
@@ -28,11 +23,11 @@ TEST_F(ScratchFolderTest, TransparencyIsReportedApartFromImagesNotWritten) {
   EXPECT_FALSE(verdict.passed());
   EXPECT_EQ(
       "The skin could not be built.\n"
-      "- 2 of 454 images could not be written (2 damaged; the first is "
-      "Images" + kSeparator + "Panes" + kSeparator + "Footer.png).\n"
-      "- 390 of 454 images changed their transparency (the first is "
-      "Images" + kSeparator + "Controls" + kSeparator + "CS1EnvA.png).\n"
-      "The image tool was magick at C:\\IM\\magick.exe, ImageMagick 7.0.8-58 Q16 x64.\n",
+      "- 2 of 454 images could not be written (2 damaged; the first is " +
+          shown_relative("Images\\Panes\\Footer.png") +
+          ").\n- 390 of 454 images changed their transparency (the first is " +
+          shown_relative("Images\\Controls\\CS1EnvA.png") +
+          ").\nThe image tool was magick at C:\\IM\\magick.exe, ImageMagick 7.0.8-58 Q16 x64.\n",
       stdout_of([&] { print_build_failure(verdict); }));
 
   BuildVerdict allowed;

@@ -38,7 +38,8 @@ bool convert_colour_code(const char* line, int32_t* red, int32_t* green, int32_t
 }
 
 void ask_red_or_code(const char* prompt, int32_t* red, int32_t* green, int32_t* blue) {
+  if (answers_interrupted()) return;
   std::printf(prompt, *red);
   read_answer_line();
-  if (!convert_colour_code(answer_line, red, green, blue)) convert_int(answer_line, red);
+  if (!convert_colour_code(answer_line(), red, green, blue)) convert_int(answer_line(), red);
 }

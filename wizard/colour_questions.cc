@@ -130,6 +130,7 @@ void ask_advanced_options(SkinSettings& settings) {
     std::memcpy(scratch, settings.advanced_options, sizeof scratch);
     scratch[sizeof scratch - 1] = '\0';
     bool typed = ask_text("Advanced Options (Default = \"%s\"): ", scratch, sizeof scratch);
+    if (answers_interrupted()) return;
     const char* problem = advanced_options_problem(settings, scratch);
     if (problem == nullptr) {
       std::memcpy(settings.advanced_options, scratch, std::strlen(scratch) + 1);
@@ -147,6 +148,7 @@ void ask_advanced_options(SkinSettings& settings) {
 }
 
 void ask_colour_questions(SkinSettings& settings) {
+  if (answers_interrupted()) return;
   clear_screen();
   ask_section_colours(settings);
   ask_selection_colour(settings);

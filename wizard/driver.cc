@@ -1,6 +1,8 @@
 #include "wizard/driver.h"
 
 #include <cstdio>
+#include <memory>
+#include <string>
 
 #include "assembly/file_structure.h"
 #include "assembly/global_adjust.h"
@@ -8,6 +10,7 @@
 #include "assembly/recolor.h"
 #include "color/modulation.h"
 #include "color/preview.h"
+#include "platform/interruption.h"
 #include "scripts/measure.h"
 #include "scripts/skin_readability.h"
 #include "settings/presets.h"
@@ -15,15 +18,12 @@
 #include "wizard/answer_checks.h"
 #include "wizard/build_check.h"
 #include "wizard/colour_questions.h"
+#include "wizard/install_offer.h"
 #include "wizard/prompts.h"
 #include "wizard/skin_paths.h"
 #include "wizard/style_questions.h"
 
 namespace {
-
-// The run's one settings record and the design menu behind it.
-SkinSettings settings;
-PresetCatalog catalog;
 
 void greet() {
   clear_screen();
@@ -43,9 +43,9 @@ void greet() {
       "preset.\n\n");
 }
 
-// Designs 1 to 4 take their defaults; any other number loads a preset, or
-// falls back to design 4 when there is none under that number.
-void choose_design() {
+// Designs 1 to 4 take their defaults; a preset's number loads it, or falls
+// back to design 4 when it cannot be used.
+void choose_design(const PresetCatalog& catalog, SkinSettings& settings) {
   const char* labels[kCatalogSize];
   catalog_labels(catalog, labels);
   ask_menu(labels, catalog.entry_count, &settings.design_choice);
@@ -53,65 +53,80 @@ void choose_design() {
     apply_design_defaults(settings);
     return;
   }
-  load_preset(catalog, settings.design_choice, settings);
+  // A preset that could not be used has said why: the user reads it first.
+  if (!load_preset(catalog, settings.design_choice, settings)) pause_for_enter();
   check_loaded_preset(settings);
 }
 
 // Before anything is touched: a skin whose paths the system cannot take
 // would fail deep in the build.
-bool paths_fit() {
-  const char* problem = skin_path_problem(settings);
-  if (problem != nullptr) std::printf("\n%s\n", problem);
-  return problem == nullptr;
+bool paths_fit(const SkinSettings& settings) {
+  std::string problem = skin_path_problem(settings);
+  if (!problem.empty()) std::printf("\n%s\n", problem.c_str());
+  return problem.empty();
 }
 
 // The STANDARD designs ask nothing more: their colours are the defaults.
-// False when the build cannot start (the reason has been said).
-bool prepare_standard_skin() {
+// Not active when the build cannot start (the reason has been said).
+SkinBuild prepare_standard_skin(SkinSettings& settings) {
   compute_modulation(settings);
-  if (!paths_fit() || !begin_skin_build(settings.skin_name)) return false;
-  prepare_standard_folder(settings);
-  return true;
+  if (!paths_fit(settings)) return SkinBuild{};
+  SkinBuild build = begin_skin_build(settings.skin_name);
+  if (build.active) prepare_standard_folder(settings);
+  return build;
 }
 
 // The CUSTOM designs' question loop: every pass starts from the answers of
 // the last one, until the user accepts the preview. False when the preview
 // could not be made (it said why).
-bool ask_until_preview_accepted() {
+bool ask_until_preview_accepted(SkinSettings& settings) {
   for (;;) {
     ask_colour_questions(settings);
-    PreviewAnswer answer = make_preview(settings);
-    if (answer != PreviewAnswer::kAgain) return answer == PreviewAnswer::kAccepted;
+    if (!make_preview(settings)) return false;
+    if (ask_preview_accepted()) return true;
   }
 }
 
 // The CUSTOM designs: questions and preview until accepted, the name, then
 // the folder is made and each style answer lays its overlay into it at once.
-// False when the build cannot start (the reason has been said).
-bool prepare_custom_skin() {
-  if (!ask_until_preview_accepted()) return false;
+// Not active when the build cannot start (the reason has been said).
+SkinBuild prepare_custom_skin(SkinSettings& settings) {
+  if (!ask_until_preview_accepted(settings)) return SkinBuild{};
   ask_skin_name(settings);
-  if (!paths_fit() || !begin_skin_build(settings.skin_name)) return false;
+  if (!paths_fit(settings)) return SkinBuild{};
+  SkinBuild build = begin_skin_build(settings.skin_name);
+  if (!build.active) return build;
   clear_skin_folder(settings.skin_name);
-  ask_style_questions(settings);
-  return true;
+  build.interrupted = !ask_style_questions(settings);
+  return build;
 }
 
-// File structure, images and scripts, the same for every design. Returns
-// the image commands' tally for the build's check.
-CommandTally build_skin() {
+// What a build hands on to its check: the image commands' tally and the
+// colours measured for the scripts.
+struct BuiltSkin {
+  CommandTally image_commands;
+  MeasuredSkin colours;
+  bool interrupted;  // no further stage began
+};
+
+// File structure, images and scripts, the same for every design. An
+// interruption (platform/interruption.h) stops it at the next command.
+BuiltSkin build_skin(const SkinSettings& settings) {
+  BuiltSkin built = {};
   clear_screen();
-  construct_file_structure(settings);
+  built.interrupted = !construct_file_structure(settings);
+  if (built.interrupted) return built;
   clear_screen();
-  CommandTally image_commands = recolor_skin(settings);
-  CommandTally adjustments = adjust_skin_globally(settings);
-  image_commands.run += adjustments.run;
-  image_commands.failed += adjustments.failed;
-  customize_scripts(settings);
-  return image_commands;
+  built.image_commands = recolor_skin(settings);
+  if (!built.image_commands.interrupted) built.image_commands.add(adjust_skin_globally(settings));
+  built.interrupted = built.image_commands.interrupted;
+  if (built.interrupted) return built;
+  built.colours = customize_scripts(settings);
+  built.interrupted = built.colours.interrupted;
+  return built;
 }
 
-void announce_ready() {
+void announce_ready(const SkinSettings& settings) {
   clear_screen();
   std::printf("Your skin is now ready.\n\n");
   std::printf(
@@ -127,18 +142,18 @@ void wait_to_finish() {
 
 // Only a skin that passed the build's check is called ready; otherwise the
 // report says what failed and the previous skin comes back.
-bool finish_build(const CommandTally& image_commands) {
-  BuildVerdict verdict = check_built_skin(settings, image_commands);
+bool finish_build(const SkinSettings& settings, SkinBuild& build, const BuiltSkin& built) {
+  BuildVerdict verdict = check_built_skin(settings, built.image_commands, built.colours);
   if (verdict.passed()) {
-    keep_new_skin();
-    announce_ready();
+    keep_new_skin(build);
+    announce_ready(settings);
     print_build_notes(verdict);
-    report_skin_readability(settings);
+    report_skin_readability(settings, built.colours);
     return true;
   }
   clear_screen();
   print_build_failure(verdict);
-  restore_previous_skin();
+  restore_previous_skin(build);
   std::printf("\n");
   return false;
 }
@@ -146,17 +161,27 @@ bool finish_build(const CommandTally& image_commands) {
 }  // namespace
 
 int run_wizard() {
+  SkinSettings settings;
   init_settings(settings);
-  list_presets(catalog);
+  // A megabyte: on the heap, not the stack.
+  auto catalog = std::make_unique<PresetCatalog>();
+  list_presets(*catalog);
   greet();
-  print_presets_left_out(catalog);
+  print_presets_left_out(*catalog);
   finish_build_cut_short();
-  choose_design();
-  bool started = is_standard(settings) ? prepare_standard_skin() : prepare_custom_skin();
-  bool built = started && finish_build(build_skin());
+  choose_design(*catalog, settings);
+  SkinBuild build =
+      is_standard(settings) ? prepare_standard_skin(settings) : prepare_custom_skin(settings);
+  bool started = build.active;
+  BuiltSkin skin = started && !build.interrupted ? build_skin(settings) : BuiltSkin{};
+  // Ctrl-C and its kin end the build where it stands: the folders are put
+  // back and the run ends as the signal would have ended it.
+  if (build.interrupted || skin.interrupted) return stop_interrupted_build(build);
+  bool built = started && finish_build(settings, build, skin);
+  bool installed = !built || offer_install(settings.skin_name);
   if (!started) std::printf("\n");
   // A failed custom build still offers the preset, so no answer is lost.
-  bool saved = !is_custom(settings) || save_preset(settings);
+  bool saved = !is_custom(settings) || !ask_save_wanted() || save_preset(settings);
   wait_to_finish();
-  return built && saved ? 0 : 1;
+  return built && saved && installed ? 0 : 1;
 }

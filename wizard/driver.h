@@ -14,7 +14,10 @@
 
 // Runs the whole dialogue in the current folder; returns the exit status:
 // 0 when the skin was built and passed its check, 1 when the build could
-// not start or failed, or the preset asked for could not be saved.
+// not start or failed, the preset asked for could not be saved, or the
+// install into the synthesizer asked for did not happen; 128 plus the
+// signal's number when the build was interrupted (the folders are put
+// back first).
 int run_wizard();
 
 #endif  // SKINBUILDER_WIZARD_DRIVER_H_

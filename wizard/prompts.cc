@@ -1,70 +1,14 @@
 #include "wizard/prompts.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "assembly/commands.h"
-#include "platform/interruption.h"
-
-char answer_line[kAnswerLineSize];
 
 namespace {
-
-bool input_ended = false;
-// True when the last read ended at end of input without a newline; such a
-// last line has no line break for ask_text to remove.
-bool last_piece_unterminated = false;
-bool last_piece_cut = false;
-
-// The answers are read from the input's descriptor into a buffer of our
-// own, not through the C library's stream: so it is always known whether
-// an answer is already there, and a wait for one can end at Ctrl-C
-// (platform/interruption.h).
-struct AnswerInput {
-  std::FILE* stream = stdin;
-  char bytes[4096];
-  size_t start = 0;
-  size_t end = 0;
-  bool ended = false;
-};
-AnswerInput input;
-
-// True when a byte is there to be taken, reading more when needed. A
-// Ctrl-C while the skin folder is being replaced ends the wait: the
-// program then puts the folder right and ends.
-bool has_byte() {
-  if (input.start < input.end) return true;
-  if (input.ended) return false;
-  long count = read_unless_interrupted(input.stream, input.bytes, sizeof input.bytes);
-  if (count < 0) handle_interruption();
-  if (count <= 0) {
-    input.ended = true;
-    return false;
-  }
-  input.start = 0;
-  input.end = static_cast<size_t>(count);
-  return true;
-}
-
-int next_byte() {
-  return has_byte() ? static_cast<unsigned char>(input.bytes[input.start++]) : EOF;
-}
-
-// Reads as fgets would: up to and including a newline, at most
-// size - 1 bytes. Returns the number of bytes read.
-size_t read_piece(char* line, size_t size) {
-  size_t length = 0;
-  while (length + 1 < size) {
-    int c = next_byte();
-    if (c == EOF) break;
-    line[length++] = static_cast<char>(c);
-    if (c == '\n') break;
-  }
-  line[length] = '\0';
-  return length;
-}
 
 const char* skip_blanks(const char* text) {
   while (std::isspace(static_cast<unsigned char>(*text))) ++text;
@@ -98,25 +42,6 @@ size_t decimal_number_length(const char* text) {
     if (exponent_end != q) p = exponent_end;
   }
   return static_cast<size_t>(p - text);
-}
-
-// A line typed or saved on Windows ends in "\r\n": its "\r" is dropped, so
-// that such answers read exactly as "\n" ones. When the "\r" is the last
-// character that fitted, its "\n" still waits on the input and is taken
-// with it. Returns the line's new length.
-size_t drop_carriage_return(size_t length) {
-  if (length >= 2 && answer_line[length - 2] == '\r' && answer_line[length - 1] == '\n') {
-    answer_line[length - 2] = '\n';
-    answer_line[--length] = '\0';
-  } else if (length > 0 && answer_line[length - 1] == '\r') {
-    if (!has_byte()) {
-      answer_line[--length] = '\0';
-    } else if (input.bytes[input.start] == '\n') {
-      ++input.start;
-      answer_line[length - 1] = '\n';
-    }
-  }
-  return length;
 }
 
 // The length of the valid UTF-8 character at text (1 to 4), or 0 when the
@@ -157,36 +82,6 @@ std::string printable(const char* text) {
   return shown;
 }
 
-void set_answer_input(FILE* stream) {
-  input = AnswerInput{};
-  input.stream = stream != nullptr ? stream : stdin;
-  input_ended = false;
-}
-
-bool input_closed() {
-  return input_ended;
-}
-
-bool answer_was_cut() {
-  return last_piece_cut;
-}
-
-void read_answer_line() {
-  std::fflush(stdout);
-  answer_line[0] = '\0';
-  last_piece_unterminated = false;
-  last_piece_cut = false;
-  if (input_ended) return;
-  if (read_piece(answer_line, sizeof answer_line) == 0) {
-    input_ended = true;
-    return;
-  }
-  size_t length = drop_carriage_return(std::strlen(answer_line));
-  bool has_newline = length > 0 && answer_line[length - 1] == '\n';
-  if (!has_newline && length < sizeof answer_line - 1) last_piece_unterminated = true;
-  if (!has_newline && length == sizeof answer_line - 1) last_piece_cut = true;
-}
-
 bool convert_int(const char* line, int32_t* field) {
   const char* start = skip_blanks(line);
   const char* p = start;
@@ -208,52 +103,85 @@ bool convert_float(const char* line, float* field) {
 }
 
 void ask_int(const char* prompt, int32_t* field) {
+  if (answers_interrupted()) return;
   std::printf(prompt, *field);
   read_answer_line();
-  convert_int(answer_line, field);
+  convert_int(answer_line(), field);
 }
 
 void ask_float(const char* prompt, float* field) {
+  if (answers_interrupted()) return;
   std::printf(prompt, static_cast<double>(*field));
   read_answer_line();
-  convert_float(answer_line, field);
+  convert_float(answer_line(), field);
 }
 
 bool ask_text(const char* prompt, char* field, size_t capacity) {
+  if (answers_interrupted()) return false;
   std::printf(prompt, printable(field).c_str());
   read_answer_line();
-  size_t length = std::strlen(answer_line);
-  if (length > 0 && !last_piece_unterminated) answer_line[--length] = '\0';
+  const char* line = answer_line();
+  size_t length = std::strlen(line);
+  if (length > 0 && !answer_unterminated()) --length;  // the line break
   if (length == 0 || length >= capacity) return false;
-  std::memcpy(field, answer_line, length + 1);
+  std::memcpy(field, line, length);
+  field[length] = '\0';
   return true;
 }
 
+void discard_rest_of_cut_answer() {
+  while (answer_was_cut()) read_answer_line();
+}
+
+// The answer to a menu of count rows whose prompt has been printed: a
+// row's number is taken, a number outside the rows is refused and the
+// prompt printed again; anything else (ENTER, text, end of input, an
+// interruption) keeps the field. Each try reads a line, so the loop ends
+// with the input.
+static void read_menu_answer(const char* prompt, int count, int32_t* field) {
+  for (;;) {
+    read_answer_line();
+    int32_t answer = 0;
+    if (!convert_int(answer_line(), &answer)) return;
+    if (answer >= 1 && answer <= count) {
+      *field = answer;
+      return;
+    }
+    discard_rest_of_cut_answer();
+    std::printf("Please answer with a number from 1 to %d.\n%s", count, prompt);
+  }
+}
+
 void ask_menu(const char* const* labels, int count, int32_t* field) {
+  if (answers_interrupted()) return;
   for (int i = 1; i <= count; ++i) {
     std::printf("%d: %s", i, labels[i - 1]);
     std::printf(i == *field ? " (default)\n" : "\n");
   }
   std::printf(": ");
-  read_answer_line();
-  convert_int(answer_line, field);
+  read_menu_answer(": ", count, field);
 }
 
-// A fixed two-row block: the answer starts at its default, and only 2 is yes.
-static bool ask_yes_no(const char* block, int32_t default_answer) {
-  std::printf("%s", block);
-  read_answer_line();
+// A fixed two-row block ending in its prompt: the answer starts at its
+// default, and only 2 is yes.
+static bool ask_yes_no(const char* question, const char* rows, const char* prompt,
+                       int32_t default_answer) {
   int32_t answer = default_answer;
-  convert_int(answer_line, &answer);
+  if (!answers_interrupted()) {
+    std::printf("%s%s%s", question, rows, prompt);
+    read_menu_answer(prompt, 2, &answer);
+  }
   return answer == 2;
 }
 
 bool ask_preview_accepted() {
-  return ask_yes_no("1: No\n2: Yes (Default)\n:", 2);
+  return ask_yes_no("\n\nAre you satisfied with the result?\n\n", "1: No\n2: Yes (Default)\n", ":",
+                    2);
 }
 
 bool ask_save_wanted() {
-  return ask_yes_no("1: No (Default)\n2: Yes\n: ", 0);
+  return ask_yes_no("Would you like to save this skin as a preset?:\n\n",
+                    "1: No (Default)\n2: Yes\n", ": ", 0);
 }
 
 void pause_for_enter() {

@@ -1,39 +1,23 @@
 // The question forms of the wizard.
 //
 // Every question prints a prompt that shows the field's current value, reads
-// one line into the shared answer_line and converts it straight into the
+// one line (platform/answer_input.h) and converts it straight into the
 // field. An answer that does not convert leaves the field as it was, so
-// ENTER accepts the default; nothing is checked against a range.
+// ENTER accepts the default. Numbers are not checked against a range, except
+// at menus: there a number that names no row is asked again.
 //
 // End of input counts as ENTER at every question still to come, so a closed
-// input runs the wizard to its end on defaults and never spins.
+// input runs the wizard to its end on defaults and never spins. Once an
+// interruption has ended a wait for an answer, every question does nothing:
+// it prints nothing and keeps its field, so that the stage asking can stop.
 #ifndef SKINBUILDER_WIZARD_PROMPTS_H_
 #define SKINBUILDER_WIZARD_PROMPTS_H_
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
-// One console line: at most 511 characters (the newline counts) and a NUL.
-// A longer line is read in pieces, the rest answering the next questions,
-// as the console's fixed line buffer has always done.
-constexpr size_t kAnswerLineSize = 512;
-extern char answer_line[kAnswerLineSize];
-
-// Reads the next line (or piece of one) into answer_line. At end of input
-// answer_line becomes empty and stays so.
-void read_answer_line();
-
-// True when the last line read was longer than the buffer: answer_line
-// holds its first piece and the rest waits on standard input.
-bool answer_was_cut();
-
-// True once standard input has ended.
-bool input_closed();
-
-// Where answers come from: stdin unless a test hands in another stream.
-void set_answer_input(FILE* input);
+#include "platform/answer_input.h"
 
 // Conversions of answer_line, as the C library's "%d" and "%f" read a line:
 // leading blanks, optional sign, the longest number prefix; the rest of the
@@ -52,6 +36,11 @@ void ask_float(const char* prompt, float* field);
 // The prompt shows printable(field).
 bool ask_text(const char* prompt, char* field, size_t capacity);
 
+// After a refused answer: when the answer was only the first piece of a
+// longer line, reads and drops the rest, so the next try reads a fresh
+// line instead of the tail of the refused one.
+void discard_rest_of_cut_answer();
+
 // A text that came from outside (a preset's file name, a name stored in a
 // preset) as it may be printed: every control character, and every byte
 // that is not part of a valid UTF-8 character, shows as "?", so that a
@@ -59,11 +48,16 @@ bool ask_text(const char* prompt, char* field, size_t capacity);
 std::string printable(const char* text);
 
 // Prints "N: label" rows numbered from 1, " (default)" on the row whose
-// number equals *field, then ": ", and reads a number into *field.
+// number equals *field, then ": ", and reads a number into *field. A
+// number outside 1 to count is refused with "Please answer with a number
+// from 1 to N." and ": " again (the rows are still on the screen above).
 void ask_menu(const char* const* labels, int count, int32_t* field);
 
-// The two fixed yes/no blocks. The preview block defaults to yes, the save
-// block to no; both return true only for an answer of 2.
+// The two fixed yes/no questions, each with its two rows: "Are you
+// satisfied with the result?" after the preview, defaulting to yes, and
+// "Would you like to save this skin as a preset?", defaulting to no. Both
+// return true only for an answer of 2; a number outside the rows is asked
+// again as at a menu.
 bool ask_preview_accepted();
 bool ask_save_wanted();
 

@@ -54,11 +54,70 @@ TEST_F(PromptTest, MenuMarksTheFieldsRowAndKeepsItOnEnter) {
   EXPECT_EQ("1: No\n2: Yes (default)\n: ", printed());
   EXPECT_EQ(2, field);
 
-  field = 0;  // a value that names no row marks none, and is replaced as typed
-  feed("5\n");
+  field = 0;  // a value that names no row marks none
+  feed("1\n");
   ask_menu(labels, 2, &field);
   EXPECT_EQ("1: No\n2: Yes\n: ", printed());
-  EXPECT_EQ(5, field);
+  EXPECT_EQ(1, field);
+}
+
+// A number that names no row is refused, with one line and the prompt
+// again, until a row's number, ENTER, text or the end of input; the fixed
+// yes/no blocks too. Numeric questions take any number.
+TEST_F(PromptTest, MenusAcceptOnlyTheirRows) {
+  const std::string refused = "Please answer with a number from 1 to ";
+  const char* labels[] = {"One", "Two", "Three"};
+  const std::string rows = "1: One\n2: Two (default)\n3: Three\n: ";
+  struct Case {
+    std::string answers;
+    int32_t field;  // after the answers, from 2
+    int refusals;
+  } cases[] = {
+      {"4\n3\n", 3, 1},
+      {"0\n-1\n1x\n", 1, 2},
+      {"99999999999\n\n", 2, 1},
+      {"17\nabc\n", 2, 1},
+      {"+3\n", 3, 0},
+      {"9", 2, 1},                                      // end of input at the re-ask
+      {"9" + std::string(600, ' ') + "1\n3\n", 3, 1},  // a refused line is dropped whole
+  };
+  for (const Case& c : cases) {
+    int32_t field = 2;
+    feed(c.answers);
+    ask_menu(labels, 3, &field);
+    std::string again;
+    for (int i = 0; i < c.refusals; ++i) again += refused + "3.\n: ";
+    EXPECT_EQ(rows + again, printed()) << c.answers;
+    EXPECT_EQ(c.field, field) << c.answers;
+  }
+
+  const std::string preview = "\n\nAre you satisfied with the result?\n\n1: No\n2: Yes (Default)\n:";
+  const std::string save =
+      "Would you like to save this skin as a preset?:\n\n1: No (Default)\n2: Yes\n: ";
+  struct Block {
+    bool preview;
+    const char* answers;
+    bool yes;
+    int refusals;
+  } blocks[] = {
+      {true, "\n", true, 0},     {true, "2 please\n", true, 0}, {true, "yes\n", true, 0},
+      {true, "", true, 0},       {true, "1\n", false, 0},       {true, "3\n0\n\n", true, 2},
+      {true, "-2\n1\n", false, 1}, {false, "\n", false, 0},      {false, "2\n", true, 0},
+      {false, "3\n\n", false, 1}, {false, "0\n2\n", true, 1},   {false, "5", false, 1},
+  };
+  for (const Block& b : blocks) {
+    feed(b.answers);
+    EXPECT_EQ(b.yes, b.preview ? ask_preview_accepted() : ask_save_wanted()) << b.answers;
+    std::string expected = b.preview ? preview : save;
+    for (int i = 0; i < b.refusals; ++i) expected += refused + (b.preview ? "2.\n:" : "2.\n: ");
+    EXPECT_EQ(expected, printed()) << b.answers;
+  }
+
+  int32_t amount = 7;
+  feed("300\n");
+  ask_int("%d", &amount);
+  EXPECT_EQ(300, amount);
+  printed();
 }
 
 TEST_F(PromptTest, TextAnswers) {
@@ -80,9 +139,9 @@ TEST_F(PromptTest, LongLineIsReadInPiecesAndEndOfInputActsAsEnter) {
   char text[32] = "keep";
   feed("12" + std::string(598, 'x') + "\nlast");
   ask_int("%d", &first);
-  EXPECT_EQ(511u, std::strlen(answer_line));
+  EXPECT_EQ(511u, std::strlen(answer_line()));
   ask_int("%d", &second);  // the 89 characters left over answer this question
-  EXPECT_EQ(std::string(89, 'x') + "\n", answer_line);
+  EXPECT_EQ(std::string(89, 'x') + "\n", answer_line());
   EXPECT_TRUE(ask_text("%s", text, sizeof text));
   EXPECT_FALSE(input_closed());
   ask_int("%d", &untouched);
@@ -106,7 +165,7 @@ TEST_F(PromptTest, WindowsLineEndsReadAsPlainOnes) {
   EXPECT_TRUE(ask_text("%s", name, sizeof name));
   EXPECT_STREQ("My Skin", name);
   ask_int("%d", &number);
-  EXPECT_STREQ("7\n", answer_line);
+  EXPECT_STREQ("7\n", answer_line());
   EXPECT_TRUE(ask_text("%s", name, sizeof name));  // 510 letters and "\r": one whole line
   EXPECT_EQ(padded, name);
   EXPECT_FALSE(answer_was_cut());

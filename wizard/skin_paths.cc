@@ -17,8 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string message;
-
 struct Deepest {
   size_t file = 0;
   size_t folder = 0;
@@ -56,11 +54,9 @@ Deepest deepest_images_below(const std::string& folder, const std::vector<Promis
   return deepest;
 }
 
-const char* too_long(const std::string& what, size_t length, size_t limit, const char* remedy) {
-  message = what + " have paths of up to " + std::to_string(length) +
-            " characters, more than the " + std::to_string(limit) + " the system allows: " +
-            remedy + ".";
-  return message.c_str();
+std::string too_long(const std::string& what, size_t length, size_t limit, const char* remedy) {
+  return what + " have paths of up to " + std::to_string(length) + " characters, more than the " +
+         std::to_string(limit) + " the system allows: " + remedy + ".";
 }
 
 const char kNearerTheRoot[] = "start the program in a folder nearer the root of the disk";
@@ -69,9 +65,9 @@ const char kShorterName[] =
 
 // What the build reads: the template and its overlays. When these are
 // out of reach, so is part of what the skin is checked against.
-const char* skindata_problem(const PathLimits& limits) {
+std::string skindata_problem(const PathLimits& limits) {
   size_t deepest = deepest_entry_below("skindata", limits.file_path);
-  if (deepest <= limits.file_path) return nullptr;
+  if (deepest <= limits.file_path) return std::string();
   return too_long("The files in skindata", deepest, limits.file_path, kNearerTheRoot);
 }
 
@@ -89,15 +85,14 @@ Deepest deepest_skin_paths(const std::string& name, const SkinSettings& settings
 
 }  // namespace
 
-const char* skin_path_problem(const SkinSettings& settings) {
+std::string skin_path_problem(const SkinSettings& settings) {
   PathLimits limits = path_limits();
   size_t name_length = strnlen(settings.skin_name, sizeof settings.skin_name);
   if (name_length > limits.name) {
-    message = "The skin name is longer than the " + std::to_string(limits.name) +
-              " characters a name may have here: choose a shorter skin name.";
-    return message.c_str();
+    return "The skin name is longer than the " + std::to_string(limits.name) +
+           " characters a name may have here: choose a shorter skin name.";
   }
-  if (const char* problem = skindata_problem(limits)) return problem;
+  if (std::string problem = skindata_problem(limits); !problem.empty()) return problem;
   Deepest deepest = deepest_skin_paths(std::string(settings.skin_name, name_length), settings);
   if (deepest.file > limits.file_path) {
     return too_long("The skin's files would", deepest.file, limits.file_path, kShorterName);
@@ -105,5 +100,5 @@ const char* skin_path_problem(const SkinSettings& settings) {
   if (deepest.folder > limits.folder_path) {
     return too_long("The skin's folders would", deepest.folder, limits.folder_path, kShorterName);
   }
-  return nullptr;
+  return std::string();
 }

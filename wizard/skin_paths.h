@@ -12,11 +12,13 @@
 #ifndef SKINBUILDER_WIZARD_SKIN_PATHS_H_
 #define SKINBUILDER_WIZARD_SKIN_PATHS_H_
 
+#include <string>
+
 #include "settings/skin_settings.h"
 
-// nullptr when every path fits, else the one line to show: how long the
+// Empty when every path fits, else the one line to show: how long the
 // paths would be, the limit, and what to do (a shorter skin name, or a
 // working folder nearer the root of the disk).
-const char* skin_path_problem(const SkinSettings& settings);
+std::string skin_path_problem(const SkinSettings& settings);
 
 #endif  // SKINBUILDER_WIZARD_SKIN_PATHS_H_

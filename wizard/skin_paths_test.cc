@@ -34,8 +34,8 @@ class SkinPathsTest : public WorkingFolderTest {
     write_file(std::string("skindata/SkinTemplate/") + kDeepest, "image");
   }
   static std::string problem_of(const SkinSettings& settings) {
-    const char* problem = skin_path_problem(settings);
-    return problem != nullptr ? problem : "fits";
+    std::string problem = skin_path_problem(settings);
+    return problem.empty() ? "fits" : problem;
   }
   static std::string too_long(const std::string& what, size_t length, const char* remedy) {
     return what + " have paths of up to " + std::to_string(length) +

@@ -10,9 +10,11 @@
 #ifndef SKINBUILDER_WIZARD_STARTUP_CHECK_H_
 #define SKINBUILDER_WIZARD_STARTUP_CHECK_H_
 
-// nullptr when the folder is ready (skindata\temp then exists), else the
+#include <string>
+
+// Empty when the folder is ready (skindata\temp then exists), else the
 // message to show.
-const char* working_folder_problem();
+std::string working_folder_problem();
 
 // The check with its message: false after printing the message and
 // waiting for ENTER (so that a console window opened for the program stays

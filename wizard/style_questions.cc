@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "assembly/commands.h"
 #include "assembly/file_structure.h"
@@ -22,14 +23,18 @@ void ask_screen_menu(const char* question, const char* const* labels, int count,
   ask_menu(labels, count, field);
 }
 
-// A style answer lays its overlay into the skin folder at once.
-void ask_style(const char* question, StyleGroup group, const char* const* labels, int count,
+// A style answer lays its overlay into the skin folder at once. False,
+// with nothing copied, when the answer was interrupted.
+bool ask_style(const char* question, StyleGroup group, const char* const* labels, int count,
                int32_t* field, const char* skin_name) {
   ask_screen_menu(question, labels, count, field);
+  if (answers_interrupted()) return false;
   copy_style_overlay(group, *field, skin_name);
+  return true;
 }
 
-void ask_eq_colouring(SkinSettings& settings) {
+// The questions after the styles; each false when interrupted.
+bool ask_eq_colouring(SkinSettings& settings) {
   clear_screen();
   if (settings.design_choice == kCustomSingle) {
     settings.eq_color_mode = 2;
@@ -42,40 +47,47 @@ void ask_eq_colouring(SkinSettings& settings) {
     const char* const labels[] = {"Theme-based multicolor", "Effects color only"};
     ask_menu(labels, 2, &settings.eq_color_mode);
   }
+  return !answers_interrupted();
 }
 
-void ask_sidebars(SkinSettings& settings) {
+bool ask_sidebars(SkinSettings& settings) {
   clear_screen();
   std::printf("SIDEBAR BRIGHTNESS\n");
   std::printf("What should the brightness of the module sidebars be?:\n");
   ask_int("Sidebar brightness (0-255) (Default = %d): ", &settings.sidebar_brightness);
+  if (answers_interrupted()) return false;
   std::printf("\nSIDEBAR WIDTH\n");
   std::printf("What should the width of the module sidebars be?:\n");
   ask_float("Sidebar width (Default = %g): ", &settings.sidebar_width);
+  if (answers_interrupted()) return false;
   std::printf("\nSIDEBAR COLOR\n");
   std::printf(
       "Should the sidebars be the same color as the applicable section or the Selection "
       "Color?:\n");
   ask_menu(kSectionOrSelection, 2, &settings.sidebar_color_mode);
+  return !answers_interrupted();
 }
 
-void ask_tab_colour(SkinSettings& settings) {
+bool ask_tab_colour(SkinSettings& settings) {
   ask_screen_menu(
       "Should tabs (main tab, bottom tab, etc.) be the same color as the applicable section or "
       "the Selection Color?:\n",
       kSectionOrSelection, 2, &settings.tab_color_mode);
+  return !answers_interrupted();
 }
 
-void ask_flow_mod(SkinSettings& settings) {
+bool ask_flow_mod(SkinSettings& settings) {
   const char* const labels[] = {"No", "Yes"};
   ask_screen_menu(
       "Use quintaris's \"flow\" mod (replace certain colors with the Selection Color?):\n\n",
       labels, 2, &settings.flow_mod);
+  return !answers_interrupted();
 }
 
 }  // namespace
 
 void ask_skin_name(SkinSettings& settings) {
+  if (answers_interrupted()) return;
   clear_screen();
   std::printf("What would you like to name the skin?\n\n");
   for (;;) {
@@ -84,8 +96,10 @@ void ask_skin_name(SkinSettings& settings) {
     char scratch[kAnswerLineSize];
     format_bounded(scratch, sizeof scratch, "%s", settings.skin_name);
     bool typed = ask_text("(Default = %s)\n: ", scratch, sizeof scratch);
+    if (answers_interrupted()) return;
     const char* problem = skin_name_problem(settings, scratch);
-    if (problem == nullptr) problem = name_taken_by_other_folder(scratch);
+    std::string taken = problem == nullptr ? name_taken_by_other_folder(scratch) : "";
+    if (!taken.empty()) problem = taken.c_str();
     if (problem == nullptr) {
       set_skin_name(settings, scratch);
       return;
@@ -101,16 +115,14 @@ void ask_skin_name(SkinSettings& settings) {
   }
 }
 
-void ask_style_questions(SkinSettings& settings) {
+bool ask_style_questions(SkinSettings& settings) {
   const char* skin = settings.skin_name;
-  ask_style("Choose a knob style:\n", StyleGroup::kKnob, kKnobStyleLabels, kKnobStyleCount,
-            &settings.knob_style, skin);
-  ask_style("Choose a lock icon style:\n", StyleGroup::kLockIcon, kLockIconStyleLabels,
-            kLockIconStyleCount, &settings.lock_icon_style, skin);
-  ask_style("Choose a arp icon style:\n", StyleGroup::kArpIcon, kArpIconStyleLabels,
-            kArpIconStyleCount, &settings.arp_icon_style, skin);
-  ask_eq_colouring(settings);
-  ask_sidebars(settings);
-  ask_tab_colour(settings);
-  ask_flow_mod(settings);
+  return ask_style("Choose a knob style:\n", StyleGroup::kKnob, kKnobStyleLabels,
+                   kKnobStyleCount, &settings.knob_style, skin) &&
+         ask_style("Choose a lock icon style:\n", StyleGroup::kLockIcon, kLockIconStyleLabels,
+                   kLockIconStyleCount, &settings.lock_icon_style, skin) &&
+         ask_style("Choose a arp icon style:\n", StyleGroup::kArpIcon, kArpIconStyleLabels,
+                   kArpIconStyleCount, &settings.arp_icon_style, skin) &&
+         ask_eq_colouring(settings) && ask_sidebars(settings) && ask_tab_colour(settings) &&
+         ask_flow_mod(settings);
 }

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "platform/answer_input.h"
+#include "platform/interruption.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -65,10 +68,19 @@ TEST_F(StyleQuestionsTest, EnterEverywhereKeepsTheDefaultsAndCopiesTheDefaultKno
   EXPECT_EQ(0, std::memcmp(&defaults, &settings_, sizeof defaults));
 }
 
+// A number outside a menu is asked again and lays no overlay; the sidebar
+// amounts take any number.
 TEST_F(StyleQuestionsTest, ChosenStylesCopyTheirOverlaysAndOtherAnswersAreStored) {
   std::strcpy(settings_.skin_name, "My Skin");
-  feed("5\n5\n3\n2\n200\n3.5\n2\n2\n2\n");
-  ask_style_questions(settings_);
+  feed("17\n5\n0\n5\n4\n3\n3\n2\n200\n3.5\n-1\n2\n9\n2\n0\n2\n");
+  EXPECT_TRUE(ask_style_questions(settings_));
+  const std::string text = printed();
+  for (const char* refusal : {": Please answer with a number from 1 to 16.\n: ",
+                              ": Please answer with a number from 1 to 9.\n: ",
+                              ": Please answer with a number from 1 to 3.\n: "}) {
+    EXPECT_EQ(1u, count_of(text, refusal)) << refusal;
+  }
+  EXPECT_EQ(4u, count_of(text, "Please answer with a number from 1 to 2.\n: "));
   std::vector<std::string> expected = {overlay("Knobs", "Factory Style", "My Skin"),
                                        overlay("LockIcons", "No Sign", "My Skin"),
                                        overlay("AltArp", "Dice", "My Skin")};
@@ -79,6 +91,23 @@ TEST_F(StyleQuestionsTest, ChosenStylesCopyTheirOverlaysAndOtherAnswersAreStored
   EXPECT_EQ(2, settings_.sidebar_color_mode);
   EXPECT_EQ(2, settings_.tab_color_mode);
   EXPECT_EQ(2, settings_.flow_mod);
+}
+
+// Asked while the previous skin is held aside: an interruption at the knob
+// question lays no overlay, shows no later screen, and is told.
+TEST_F(StyleQuestionsTest, AnInterruptionStopsTheQuestions) {
+  feed("5\n5\n");
+  watch_interruptions();
+  note_interruption(SIGTERM);
+  EXPECT_FALSE(ask_style_questions(settings_));
+  stop_watching_interruptions();
+  watch_interruptions();  // a new watch forgets the signal noted
+  stop_watching_interruptions();
+  EXPECT_TRUE(answers_interrupted());
+  const std::string screens = kMultiStyleScreens;
+  EXPECT_EQ(screens.substr(0, screens.find("Choose a lock")), printed());
+  EXPECT_TRUE(commands().empty());  // not even the screen is cleared
+  EXPECT_EQ(1, settings_.knob_style);
 }
 
 TEST_F(StyleQuestionsTest, TheSingleColourEqQuestionDefaultsToTheMainColour) {
