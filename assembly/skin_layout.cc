@@ -1,7 +1,8 @@
 #include "assembly/skin_layout.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "platform/wildcard.h"
 
 namespace {
 
@@ -95,11 +96,6 @@ constexpr FileGroup kFileGroups[] = {
 
 constexpr char kAnimationsFolder[] = "Images\\Animations";
 
-std::string lower_case(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 int section_of(char digit) {
   return digit - '0';
 }
@@ -114,7 +110,7 @@ bool adjusted_before(const std::string& a, const std::string& b) {
   bool a_kvl = a.compare(0, 4, "KVL-") == 0;
   bool b_kvl = b.compare(0, 4, "KVL-") == 0;
   if (a_kvl != b_kvl) return b_kvl;
-  return lower_case(a) < lower_case(b);
+  return name_before_any_case(a, b);
 }
 
 std::vector<std::string> in_adjusting_order(std::vector<std::string> folders) {
@@ -227,9 +223,6 @@ std::string retagged(const std::string& name, int section) {
 }
 
 std::string cloned_file_name(const std::string& file, const Clone& clone) {
-  if (file.size() < clone.source.size() ||
-      lower_case(file.substr(0, clone.source.size())) != lower_case(clone.source)) {
-    return file;
-  }
+  if (!same_name_any_case(file.substr(0, clone.source.size()), clone.source)) return file;
   return clone.name + file.substr(clone.source.size());
 }

@@ -10,7 +10,6 @@
 #include "assembly/recolor.h"
 #include "color/modulation.h"
 #include "color/preview.h"
-#include "platform/interruption.h"
 #include "scripts/measure.h"
 #include "scripts/skin_readability.h"
 #include "settings/presets.h"
