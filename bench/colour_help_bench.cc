@@ -199,6 +199,7 @@ struct Totals {
       brightness_changes;
   std::vector<double> preview_ms, help_ms, tool_ms, search_ms;  // palettes that fail
   std::vector<std::string> not_fixed;
+  FILE* details;  // one line for each section colour to try
 };
 
 double distance(Rgb one, Rgb two) {
@@ -246,6 +247,11 @@ void type_tried(const Tried& tried, SkinSettings& settings, Totals& totals) {
     totals.section_distances.push_back(distance(asked, tried.colour[n - 1]));
     double shift = hue_shift(asked, tried.colour[n - 1]);
     if (shift >= 0.0) totals.hue_shifts.push_back(shift);
+    std::fprintf(totals.details, "%d,%d,%d -> %d,%d,%d: %.1f CIEDE2000, %.1f degrees%s\n",
+                 asked.red, asked.green, asked.blue, tried.colour[n - 1].red,
+                 tried.colour[n - 1].green, tried.colour[n - 1].blue,
+                 totals.section_distances.back(), shift,
+                 tried.brightness ? ", with a brightness" : "");
     colour.red = tried.colour[n - 1].red;
     colour.green = tried.colour[n - 1].green;
     colour.blue = tried.colour[n - 1].blue;
@@ -340,7 +346,10 @@ void print_totals(const Totals& t) {
 int main() {
   std::mt19937 random(17);
   Totals totals;
+  totals.details = std::fopen("suggestions.txt", "w");
+  if (totals.details == nullptr) return 1;
   for (int index = 0; index < kPalettes; ++index) run_palette(random, index, totals);
+  std::fclose(totals.details);
   print_totals(totals);
   for (const std::string& text : totals.not_fixed) std::fprintf(stderr, "%s\n", text.c_str());
   return 0;

@@ -89,11 +89,15 @@ bool passes(const Search& s, Rgb shown, bool keep_clear) {
          kSelectionDistance + kDistanceMargin * s.scale;
 }
 
+// The distance is the typed colour's from the asked one: the global
+// adjustments act alike on both, so the user's choice of them is kept
+// rather than worked against (a colour turned to undo a global hue
+// adjustment would sit as far off in the skin as it is in its numbers).
 Scored score(const Search& s, Rgb typed, bool keep_clear) {
   if (s.near_hue && !near_in_hue(s.asked_colour, typed)) return {kNowhere, typed, {}};
   Rgb shown = predicted_colour(s.look, typed);
   double distance =
-      passes(s, shown, keep_clear) ? ciede2000(s.asked, srgb_to_lab(shown)) : kNowhere;
+      passes(s, shown, keep_clear) ? ciede2000(s.asked, srgb_to_lab(typed)) : kNowhere;
   return {distance, typed, shown};
 }
 
@@ -277,7 +281,7 @@ float brightness_now(const SkinLook& look) {
 // Searches and confirms section n's colour, widening the margins when the
 // tool disagrees with a prediction (a colour already refused is not tried
 // again: the tool gives the same answer every time).
-void help_section(PaletteWork& w, int n, bool near_hue) {
+void help_section(PaletteWork& w, int n) {
   SectionHelp& help = w.colours.help[n - 1];
   help.colour.kind = TryKind::kUnconfirmed;
   if (w.look == nullptr) return;
@@ -289,7 +293,7 @@ void help_section(PaletteWork& w, int n, bool near_hue) {
        ++round, scale *= kMarginGrowth) {
     SectionGoal goal = {w.asked[n - 1], w.colours.background,
                         keep_clear ? &w.colours.selection : nullptr, static_cast<double>(scale),
-                        near_hue};
+                        true};
     SectionFind find = nearest_passing_section(*w.look, goal);
     if (!find.found && keep_clear) {
       // Only colours near the selection pass: the selection moves along.
@@ -424,12 +428,13 @@ void help_selection(PaletteWork& w) {
 }
 
 // Colours of the sections' own hues; where a section has none, a global
-// brightness; where no brightness helps either, colours of any hue.
+// brightness. Where no brightness helps either, the line says so: a colour
+// of another hue is not the user's colour any more.
 void help_sections(PaletteWork& w) {
   bool all_near = true;
   for (int n = 1; n <= w.colours.section_count; ++n) {
     if (!section_colour_fails(w.colours, n)) continue;
-    help_section(w, n, true);
+    help_section(w, n);
     SectionHelp& help = w.colours.help[n - 1];
     help.no_near_colour = help.colour.kind == TryKind::kNonePasses;
     all_near = all_near && !help.no_near_colour;
@@ -437,17 +442,12 @@ void help_sections(PaletteWork& w) {
   }
   if (all_near || w.look == nullptr) return;
   BrightnessFound brightness = suggest_brightness(w);
-  if (brightness == BrightnessFound::kTaken) return;
+  if (brightness != BrightnessFound::kUnconfirmed) return;
   for (int n = 1; n <= w.colours.section_count; ++n) {
     SectionHelp& help = w.colours.help[n - 1];
     if (!help.no_near_colour) continue;
     help.no_near_colour = false;
-    if (brightness == BrightnessFound::kUnconfirmed) {
-      help.colour.kind = TryKind::kUnconfirmed;
-      continue;
-    }
-    help_section(w, n, false);
-    if (help.selection_with_colour) w.selection_moves = true;
+    help.colour.kind = TryKind::kUnconfirmed;
   }
 }
 
@@ -456,9 +456,9 @@ void help_sections(PaletteWork& w) {
 bool near_in_hue(Rgb asked, Rgb candidate) {
   double asked_hue, asked_saturation, hue, saturation;
   hue_and_saturation(asked, asked_hue, asked_saturation);
-  if (asked_saturation < kGreySaturation || std::max({asked.red, asked.green, asked.blue}) < 24) {
-    return true;
-  }
+  // Greys are the exception: they have no hue to keep. A dark colour has
+  // one, and it is what the skin shows, as only hue and saturation count.
+  if (asked_saturation < kGreySaturation) return true;
   hue_and_saturation(candidate, hue, saturation);
   if (saturation < kNoHueSaturation) return false;
   double gap = std::fabs(hue - asked_hue);

@@ -7,21 +7,22 @@
 // keep their own brightness, and the global adjustments act on the result.
 // So the colours a section can show are the predictions for typed colours
 // of every hue and saturation at the template's brightness; the one chosen
-// is the passing prediction nearest to the colour asked for, and what is
-// suggested is its typed colour (without global adjustments it is about
+// is the one whose prediction passes and whose typed amounts lie nearest
+// the colour asked for (the global adjustments act alike on both), and
+// what is suggested is that typed colour (without global adjustments it is about
 // the colour the skin will show, so asking for it gets it). The search runs
 // over a grid of hues and saturations, is refined around the best, and
 // when the grid holds no passing colour at all, every typed colour at that
 // brightness is tried before "no colour passes" is said.
 //
 // A colour to try keeps the hue of the one asked for, within kHueReach
-// degrees (a grey or nearly grey colour asked for may take any hue): a
-// user who asked for green wants a green. When no such colour reads well
-// at the skin's brightness, the global brightness is moved instead: the
-// nearest value, in steps of kBrightnessStep, at which every section reads
-// well with its own colour or one of its hue, each section that read well
-// before still doing so. Only when no brightness helps does a colour of
-// any hue come to be suggested.
+// degrees (only a grey or nearly grey colour asked for, having no hue, may
+// take any): a user who asked for green wants a green. When no such colour
+// reads well at the skin's brightness, the global brightness is moved
+// instead: the nearest value, in steps of kBrightnessStep, at which every
+// section reads well with its own colour or one of its hue, each section
+// that read well before still doing so. When no brightness helps either,
+// the line says so; no colour of another hue is offered.
 //
 // The selection colour is shown as typed, so any colour can be it: it is
 // moved only when it sits too near a section colour, to the nearest colour

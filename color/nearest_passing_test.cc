@@ -34,32 +34,39 @@ std::string text_of(Rgb c) {
 }
 
 // The nearest passing colour, checked against every fourth typed colour at
-// the template's brightness: none of those that pass lies nearer.
+// the template's brightness: none of those that pass lies nearer the asked
+// one. Nearness is in the typed amounts, as the global adjustments darken
+// and flatten both alike.
 TEST(NearestPassingTest, FindsThePassingColourNearestTheAskedOne) {
-  SkinLook look = look_of();
   const Rgb asked[] = {
       {221, 221, 221}, {60, 216, 134}, {233, 173, 92}, {60, 60, 70}, {255, 255, 0}};
-  for (const Rgb& colour : asked) {
-    SectionFind find = nearest_passing_section(look, {colour, kBackground, nullptr, 1.0});
-    ASSERT_TRUE(find.found) << text_of(colour);
-    EXPECT_TRUE(reads_well(find.predicted)) << text_of(find.predicted);
-    Rgb again = predicted_colour(look, find.typed);
-    EXPECT_EQ(text_of(find.predicted), text_of(again));
-    // Asking for the colour to try gets about it: the images' brightness is its own.
-    EXPECT_LT(distance(find.typed, find.predicted), 1.5) << text_of(find.typed);
-    EXPECT_EQ(238, std::max({find.typed.red, find.typed.green, find.typed.blue}));
-    double found = distance(colour, find.predicted);
-    for (int channel = 0; channel < 3; ++channel) {
-      for (int a = 0; a <= 238; a += 4) {
-        for (int b = 0; b <= 238; b += 4) {
-          int amounts[3] = {a, b, 0};
-          amounts[2] = amounts[channel];
-          amounts[channel] = 238;
-          Rgb shown = predicted_colour(look, {amounts[0], amounts[1], amounts[2]});
-          if (!reads_well(shown)) continue;
-          EXPECT_GE(distance(colour, shown), found - 0.5)
-              << text_of(colour) << ": " << text_of(shown) << " is nearer than "
-              << text_of(find.predicted);
+  for (float brightness : {0.0f, 20.0f}) {
+    SkinLook look = look_of(brightness, brightness);
+    for (const Rgb& colour : asked) {
+      SectionFind find = nearest_passing_section(look, {colour, kBackground, nullptr, 1.0, false});
+      if (brightness != 0.0f && !find.found) continue;
+      ASSERT_TRUE(find.found) << text_of(colour);
+      EXPECT_TRUE(reads_well(find.predicted)) << text_of(find.predicted);
+      EXPECT_EQ(text_of(find.predicted), text_of(predicted_colour(look, find.typed)));
+      EXPECT_EQ(238, std::max({find.typed.red, find.typed.green, find.typed.blue}));
+      // Without global adjustments, asking for the colour to try gets about
+      // it: the images' brightness is its own.
+      if (brightness == 0.0f) {
+        EXPECT_LT(distance(find.typed, find.predicted), 1.5);
+      }
+      double found = distance(colour, find.typed);
+      for (int channel = 0; channel < 3; ++channel) {
+        for (int a = 0; a <= 238; a += 4) {
+          for (int b = 0; b <= 238; b += 4) {
+            Rgb typed = {a, b, 0};
+            int* amounts[3] = {&typed.red, &typed.green, &typed.blue};
+            *amounts[2] = *amounts[channel];
+            *amounts[channel] = 238;
+            if (!reads_well(predicted_colour(look, typed))) continue;
+            EXPECT_GE(distance(colour, typed), found - 0.5)
+                << text_of(colour) << ": " << text_of(typed) << " is nearer than "
+                << text_of(find.typed);
+          }
         }
       }
     }
@@ -69,24 +76,24 @@ TEST(NearestPassingTest, FindsThePassingColourNearestTheAskedOne) {
 TEST(NearestPassingTest, NoneWhereNoColourOfTheModelPasses) {
   // Darkened to a tenth, nothing stands out on the dark background.
   SectionFind find =
-      nearest_passing_section(look_of(-90.0f), {{0, 0, 255}, kBackground, nullptr, 1.0});
+      nearest_passing_section(look_of(-90.0f), {{0, 0, 255}, kBackground, nullptr, 1.0, false});
   EXPECT_FALSE(find.found);
   // Without the background check the same skin has colours that pass.
-  EXPECT_TRUE(nearest_passing_section(look_of(-90.0f), {{0, 0, 255}, {}, nullptr, 1.0}).found);
+  EXPECT_TRUE(nearest_passing_section(look_of(-90.0f), {{0, 0, 255}, {}, nullptr, 1.0, false}).found);
   // A narrow band still counts: darkened and flattened, only some hues pass.
   find =
-      nearest_passing_section(look_of(-40.0f, -30.0f), {{255, 255, 0}, kBackground, nullptr, 1.0});
+      nearest_passing_section(look_of(-40.0f, -30.0f), {{255, 255, 0}, kBackground, nullptr, 1.0, false});
   ASSERT_TRUE(find.found);
   EXPECT_TRUE(reads_well(find.predicted)) << text_of(find.predicted);
 }
 
 TEST(NearestPassingTest, KeepsClearOfTheSelectionAndMovesTheSelectionClear) {
   SkinLook look = look_of();
-  SectionFind free = nearest_passing_section(look, {{221, 221, 221}, kBackground, nullptr, 1.0});
+  SectionFind free = nearest_passing_section(look, {{221, 221, 221}, kBackground, nullptr, 1.0, false});
   ASSERT_TRUE(free.found);
   Rgb selection = free.predicted;
   SectionFind clear =
-      nearest_passing_section(look, {{221, 221, 221}, kBackground, &selection, 1.0});
+      nearest_passing_section(look, {{221, 221, 221}, kBackground, &selection, 1.0, false});
   ASSERT_TRUE(clear.found);
   EXPECT_TRUE(selection_stands_out(selection, clear.predicted));
   EXPECT_TRUE(reads_well(clear.predicted));
@@ -163,7 +170,9 @@ TEST(NearestPassingTest, ColoursKeepTheirHueOrTheBrightnessMoves) {
       const ColourToTry& help = colours.help[n].colour;
       if (!section_colour_fails(colours, n + 1)) continue;  // the orange reads well at -10
       ASSERT_TRUE(help.kind == TryKind::kTry || help.kind == TryKind::kBrightness) << n;
-      if (help.kind == TryKind::kTry) EXPECT_TRUE(near_in_hue(kDefaults[n], help.colour)) << n;
+      if (help.kind == TryKind::kTry) {
+        EXPECT_TRUE(near_in_hue(kDefaults[n], help.colour)) << n;
+      }
     }
     EXPECT_EQ("Colours read well.\n", report_after_typing(look, kDefaults, colours));
     std::string report = stdout_of([&] { print_readability_report(colours); });
@@ -172,10 +181,26 @@ TEST(NearestPassingTest, ColoursKeepTheirHueOrTheBrightnessMoves) {
         << report;
     EXPECT_EQ(now != 0.0f, report.find(" instead of -10") != std::string::npos) << report;
   }
+  // A violet that only just stands out on the background takes no darker
+  // skin, and no lighter one carries white labels on the green: the line
+  // says so, and no colour of another hue is offered.
+  SkinLook plain = look_of();
+  Rgb violet = {0, 0, 238};
+  while (!reads_well(predicted_colour(plain, violet))) ++violet.red;
+  const Rgb tight[4] = {violet, violet, kDefaults[2], violet};
+  ReadabilityColours colours = measured_palette(plain, tight, {0, 0, 0});
+  suggest_palette(&plain, tight, background, by_model_of(plain), colours);
+  EXPECT_FALSE(colours.brightness.suggested);
+  EXPECT_EQ(TryKind::kNonePasses, colours.help[2].colour.kind);
+  EXPECT_NE(std::string::npos, stdout_of([&] { print_readability_report(colours); })
+                                   .find("EFFECTS: white labels on 42EE93 buttons 1.5:1, hard to "
+                                         "read (aim for 2:1 or more); no colour near it reads "
+                                         "well at any global brightness\n"));
+
   // Where a colour of the hue reads well, it is offered, and no brightness.
-  SkinLook look = look_of();
+  SkinLook look = plain;
   const Rgb blues[4] = {{87, 151, 236}, {200, 220, 255}, {87, 151, 236}, {87, 151, 236}};
-  ReadabilityColours colours = measured_palette(look, blues, {216, 99, 62});
+  colours = measured_palette(look, blues, {216, 99, 62});
   suggest_palette(&look, blues, background, by_model_of(look), colours);
   EXPECT_FALSE(colours.brightness.suggested);
   ASSERT_EQ(TryKind::kTry, colours.help[1].colour.kind);

@@ -85,7 +85,9 @@ void print_colour_help(const SectionHelp& help, const BrightnessToTry& brightnes
   if (with_brightness) {
     print_brightness_help(help, brightness);
   } else {
-    print_help(help.colour, "no colour the skin can show passes these checks");
+    print_help(help.colour, help.no_near_colour
+                                ? "no colour near it reads well at any global brightness"
+                                : "no colour the skin can show passes these checks");
   }
   if (help.colour.kind == TryKind::kTry && help.selection_with_colour &&
       help.selection.kind == TryKind::kTry) {

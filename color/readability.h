@@ -47,7 +47,9 @@ struct SectionHelp {
   ColourToTry colour;
   ColourToTry selection;
   bool selection_with_colour;
-  bool no_near_colour;  // no colour of its hue reads well at the skin's brightness
+  // No colour of its hue reads well at the skin's brightness (with
+  // kNonePasses: at any global brightness the rest of the skin allows).
+  bool no_near_colour;
 };
 
 // A global brightness to try, one for the whole skin: the section lines

@@ -60,9 +60,9 @@ TEST(ReadabilityTest, ProblemLinesEndWithTheirHelp) {
   colours.sections[1] = measured(0x30, 0x10, 0x10);  // dark, and the selection on it
   colours.sections[2] = measured(0xEE, 0xED, 0xED);
   colours.sections[3] = measured(0xEE, 0xB0, 0x5D);
-  colours.help[1] = {{TryKind::kTry, {96, 118, 236}}, {TryKind::kSectionFixes, {}}, false};
-  colours.help[2] = {{TryKind::kTry, {1, 2, 3}}, {TryKind::kTry, {250, 0, 10}}, true};
-  colours.help[3] = {{TryKind::kNonePasses, {}}, {TryKind::kNonePasses, {}}, false};
+  colours.help[1] = {{TryKind::kTry, {96, 118, 236}}, {TryKind::kSectionFixes, {}}, false, false};
+  colours.help[2] = {{TryKind::kTry, {1, 2, 3}}, {TryKind::kTry, {250, 0, 10}}, true, false};
+  colours.help[3] = {{TryKind::kNonePasses, {}}, {TryKind::kNonePasses, {}}, false, false};
   EXPECT_EQ(
       "MODULATORS: 301010 controls on the 262626 background 1.1:1, hard to see (aim for 3:1 or "
       "more); try 96,118,236 (#6076EC)\n"
