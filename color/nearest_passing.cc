@@ -62,7 +62,6 @@ void hue_and_saturation(Rgb c, double& hue, double& saturation) {
 struct Search {
   const SkinLook& look;
   Rgb asked_colour;
-  bool near_hue;
   Lab asked;
   bool background;
   double background_luminance;
@@ -94,7 +93,7 @@ bool passes(const Search& s, Rgb shown, bool keep_clear) {
 // rather than worked against (a colour turned to undo a global hue
 // adjustment would sit as far off in the skin as it is in its numbers).
 Scored score(const Search& s, Rgb typed, bool keep_clear) {
-  if (s.near_hue && !near_in_hue(s.asked_colour, typed)) return {kNowhere, typed, {}};
+  if (!near_in_hue(s.asked_colour, typed)) return {kNowhere, typed, {}};
   Rgb shown = predicted_colour(s.look, typed);
   double distance =
       passes(s, shown, keep_clear) ? ciede2000(s.asked, srgb_to_lab(typed)) : kNowhere;
@@ -142,7 +141,6 @@ int clamped_brightness(const SkinLook& look) {
 Search search_for(const SkinLook& look, const SectionGoal& goal) {
   return {look,
           goal.asked,
-          goal.near_hue,
           srgb_to_lab(goal.asked),
           goal.background.measured,
           luminance(goal.background.colour),
@@ -158,32 +156,22 @@ bool reads_well(const SkinLook& look, const SectionGoal& goal, Rgb typed) {
   return passes(s, predicted_colour(look, typed), goal.avoid != nullptr);
 }
 
-// Every hue in 2-degree steps, every saturation in 2.5 percent steps.
+// Every hue the asked colour allows in 2-degree steps (all of them for a
+// grey), every saturation in 2.5 percent steps.
 void grid_search(const Search& s, Scored& clear, Scored& any) {
-  for (int hue = 0; hue < 360; hue += 2) {
+  double asked_hue, asked_saturation;
+  hue_and_saturation(s.asked_colour, asked_hue, asked_saturation);
+  bool grey = asked_saturation < kGreySaturation;
+  double from = grey ? 0.0 : asked_hue - kHueReach;
+  int hues = grey ? 180 : static_cast<int>(kHueReach) + 1;
+  for (int i = 0; i < hues; ++i) {
+    double hue = from + 2.0 * i;
     for (int step = 0; step <= 40; ++step) {
       Rgb typed = typed_of(hue, step / 40.0, s.brightness);
       Scored candidate = score(s, typed, false);
       keep_better(any, candidate);
       if (candidate.distance < clear.distance && passes(s, candidate.predicted, true))
         clear = candidate;
-    }
-  }
-}
-
-// Every typed colour whose largest amount is the template's brightness.
-void exhaustive_search(const Search& s, Scored& clear, Scored& any) {
-  for (int channel = 0; channel < 3; ++channel) {
-    for (int a = 0; a <= s.brightness; ++a) {
-      for (int b = 0; b <= s.brightness; ++b) {
-        int amounts[3] = {a, b, 0};
-        amounts[2] = amounts[channel];
-        amounts[channel] = s.brightness;
-        Scored candidate = score(s, {amounts[0], amounts[1], amounts[2]}, false);
-        keep_better(any, candidate);
-        if (candidate.distance < clear.distance && passes(s, candidate.predicted, true))
-          clear = candidate;
-      }
     }
   }
 }
@@ -292,8 +280,7 @@ void help_section(PaletteWork& w, int n) {
   for (int round = 0, scale = 1; round < kWidenings && tries < kConfirmTries;
        ++round, scale *= kMarginGrowth) {
     SectionGoal goal = {w.asked[n - 1], w.colours.background,
-                        keep_clear ? &w.colours.selection : nullptr, static_cast<double>(scale),
-                        true};
+                        keep_clear ? &w.colours.selection : nullptr, static_cast<double>(scale)};
     SectionFind find = nearest_passing_section(*w.look, goal);
     if (!find.found && keep_clear) {
       // Only colours near the selection pass: the selection moves along.
@@ -324,27 +311,37 @@ struct BrightnessPlan {
   float value;
   SampledColour background;  // predicted
   Rgb typed[4];
-  bool own[4];  // the section's own colour
+  bool own[4];   // the section's own colour
+  double shift;  // CIEDE2000 of the typed colours from the asked ones, summed
 };
 
-// Whether every measured section reads well at the plan's brightness: a
-// section that reads well now with its own colour, a failing one with its
-// own or one of its hue.
+// Whether every measured section reads well at the plan's brightness, with
+// its own colour or the nearest of its hue: a section that reads well now
+// may need one of its hue there too.
 bool plan_sections(const PaletteWork& w, const SkinLook& look, double scale, BrightnessPlan& plan) {
-  bool keep_clear = !w.selection_moves;
-  const Rgb* avoid = keep_clear ? &w.colours.selection : nullptr;
+  const Rgb* avoid = w.selection_moves ? nullptr : &w.colours.selection;
   for (int n = 1; n <= w.colours.section_count; ++n) {
     if (!w.colours.sections[n - 1].measured) continue;
-    SectionGoal goal = {w.asked[n - 1], plan.background, avoid, scale, true};
+    SectionGoal goal = {w.asked[n - 1], plan.background, avoid, scale};
     plan.typed[n - 1] = w.asked[n - 1];
     plan.own[n - 1] = reads_well(look, goal, w.asked[n - 1]);
     if (plan.own[n - 1]) continue;
-    if (!section_colour_fails(w.colours, n)) return false;
     SectionFind find = nearest_passing_section(look, goal);
     if (!find.found) return false;
     plan.typed[n - 1] = find.typed;
+    plan.shift += ciede2000(srgb_to_lab(w.asked[n - 1]), srgb_to_lab(find.typed));
   }
   return true;
+}
+
+// The plan at a global brightness, when there is one.
+bool plan_at(const PaletteWork& w, float value, double scale, BrightnessPlan& plan) {
+  if (value < -100.0f || value > 100.0f) return false;
+  plan = BrightnessPlan{};
+  plan.value = value;
+  SkinLook look = look_at_brightness(*w.look, value);
+  plan.background = {w.colours.background.measured, globally_adjusted(look, w.template_background)};
+  return plan_sections(w, look, scale, plan);
 }
 
 // The tool's word on a plan: every measured section, and the background,
@@ -361,44 +358,51 @@ bool confirm_plan(PaletteWork& w, const BrightnessPlan& plan, Rgb shown[4]) {
   return true;
 }
 
+// Every section whose colour must change at the plan's brightness gets its
+// colour to try there; a failing one whose own colour reads well there
+// gets the brightness alone.
 void take_plan(PaletteWork& w, const BrightnessPlan& plan, const Rgb shown[4]) {
   w.colours.brightness = {true, plan.value, brightness_now(*w.look)};
   for (int n = 1; n <= w.colours.section_count; ++n) {
     if (!w.colours.sections[n - 1].measured) continue;
     w.final_shown[n - 1] = shown[n - 1];
-    if (!section_colour_fails(w.colours, n)) continue;
     SectionHelp& help = w.colours.help[n - 1];
-    help.colour = plan.own[n - 1] ? ColourToTry{TryKind::kBrightness, w.asked[n - 1]}
-                                  : ColourToTry{TryKind::kTry, plan.typed[n - 1]};
     help.selection_with_colour = false;
+    if (!plan.own[n - 1]) {
+      help.colour = {TryKind::kTry, plan.typed[n - 1]};
+    } else if (section_colour_fails(w.colours, n)) {
+      help.colour = {TryKind::kBrightness, w.asked[n - 1]};
+    }
   }
 }
 
 enum class BrightnessFound { kTaken, kUnconfirmed, kNone };
 
-// The nearest global brightness, in steps from the skin's own (darker
-// first), at which the whole skin reads well, once the tool confirms it.
+// The nearest global brightness, in steps from the skin's own, at which
+// every section reads well with its own colour or one of its hue; of the
+// darker and the lighter one the step apart, the one that moves the
+// colours least (the darker when alike). At most kConfirmTries plans go to
+// the tool, each refusal widening the margins of the next.
 BrightnessFound suggest_brightness(PaletteWork& w) {
   float now = brightness_now(*w.look);
   int tries = 0;
   double scale = 1.0;
   for (int step = 1; step * kBrightnessStep <= 200 && tries < kConfirmTries; ++step) {
-    for (int sign : {-1, 1}) {
-      BrightnessPlan plan = {};
-      plan.value = now + static_cast<float>(sign * step * kBrightnessStep);
-      if (plan.value < -100.0f || plan.value > 100.0f) continue;
-      SkinLook look = look_at_brightness(*w.look, plan.value);
-      plan.background = {w.colours.background.measured,
-                         globally_adjusted(look, w.template_background)};
-      if (!plan_sections(w, look, scale, plan)) continue;
+    float change = static_cast<float>(step * kBrightnessStep);
+    BrightnessPlan darker, lighter;
+    bool has_darker = plan_at(w, now - change, scale, darker);
+    bool has_lighter = plan_at(w, now + change, scale, lighter);
+    if (has_darker && has_lighter && lighter.shift < darker.shift) std::swap(darker, lighter);
+    for (const BrightnessPlan* plan :
+         {has_darker ? &darker : nullptr, has_lighter ? &lighter : nullptr}) {
+      if (plan == nullptr || tries == kConfirmTries) continue;
       ++tries;
       Rgb shown[4];
-      if (!confirm_plan(w, plan, shown)) {
-        scale *= kMarginGrowth;
-        continue;
+      if (confirm_plan(w, *plan, shown)) {
+        take_plan(w, *plan, shown);
+        return BrightnessFound::kTaken;
       }
-      take_plan(w, plan, shown);
-      return BrightnessFound::kTaken;
+      scale *= kMarginGrowth;
     }
   }
   return tries > 0 ? BrightnessFound::kUnconfirmed : BrightnessFound::kNone;
@@ -480,9 +484,6 @@ SectionFind nearest_passing_section(const SkinLook& look, const SectionGoal& goa
   Search s = search_for(look, goal);
   Scored clear = {kNowhere, {}, {}}, any = clear;
   grid_search(s, clear, any);
-  // Every typed colour is tried only when any hue will do: the grid holds
-  // each hue's colours that pass, if any.
-  if (any.distance == kNowhere && !goal.near_hue) exhaustive_search(s, clear, any);
   bool keep_clear = goal.avoid != nullptr;
   Scored start = keep_clear ? clear : any;
   if (start.distance == kNowhere) return {false, {}, {}};

@@ -11,18 +11,18 @@
 // the colour asked for (the global adjustments act alike on both), and
 // what is suggested is that typed colour (without global adjustments it is about
 // the colour the skin will show, so asking for it gets it). The search runs
-// over a grid of hues and saturations, is refined around the best, and
-// when the grid holds no passing colour at all, every typed colour at that
-// brightness is tried before "no colour passes" is said.
+// over a grid of the hues allowed and every saturation, and is refined
+// around the best.
 //
 // A colour to try keeps the hue of the one asked for, within kHueReach
 // degrees (only a grey or nearly grey colour asked for, having no hue, may
 // take any): a user who asked for green wants a green. When no such colour
 // reads well at the skin's brightness, the global brightness is moved
 // instead: the nearest value, in steps of kBrightnessStep, at which every
-// section reads well with its own colour or one of its hue, each section
-// that read well before still doing so. When no brightness helps either,
-// the line says so; no colour of another hue is offered.
+// section reads well with its own colour or the nearest of its hue (a
+// section that reads well now may need one there too), the darker or
+// lighter one that moves the colours least. When no brightness helps
+// either, the line says so; no colour of another hue is offered.
 //
 // The selection colour is shown as typed, so any colour can be it: it is
 // moved only when it sits too near a section colour, to the nearest colour
@@ -33,8 +33,8 @@
 // function), and kept only when the measured result passes; otherwise the
 // search runs again with wider margins, and after three colours refused (or
 // margins 125 times the first) the line says that nothing could be
-// confirmed. The selection is worked out last, from
-// the measured colours.
+// confirmed; a global brightness is given up after three plans refused.
+// The selection is worked out last, from the measured colours.
 #ifndef SKINBUILDER_COLOR_NEAREST_PASSING_H_
 #define SKINBUILDER_COLOR_NEAREST_PASSING_H_
 
@@ -51,7 +51,6 @@ struct SectionGoal {
   SampledColour background;  // the background check counts only when measured
   const Rgb* avoid;          // a selection colour to stay clear of, or nullptr
   double margin_scale;       // widens the margins kept from every threshold
-  bool near_hue;             // only colours within kHueReach of the asked hue
 };
 
 // Whether candidate lies within kHueReach of asked's hue; always true for
@@ -64,9 +63,9 @@ struct SectionFind {
   Rgb predicted;  // what the skin is expected to show for it
 };
 
-// The nearest passing section colour. Not found when no colour the model
-// can produce passes; with avoid, a colour that passes only near the
-// selection is not found either.
+// The nearest passing section colour within kHueReach of the asked hue.
+// Not found when no such colour the model can produce passes; with avoid,
+// a colour that passes only near the selection is not found either.
 SectionFind nearest_passing_section(const SkinLook& look, const SectionGoal& goal);
 
 // The colour nearest to selection that lies at least kSelectionDistance
@@ -87,7 +86,9 @@ SkinLook look_at_brightness(const SkinLook& look, float brightness);
 
 // Fills colours.help for every problem line of the report: a colour to try
 // (confirmed), a global brightness to try (colours.brightness, confirmed),
-// kNonePasses or kUnconfirmed. asked holds the typed colours of the
+// kNonePasses or kUnconfirmed; with a global brightness, also the colour
+// to try there of a section that reads well now but would not there.
+// asked holds the typed colours of the
 // sections, clamped; template_background is the background grey as the
 // template draws it, before any adjustment. Calls confirm only for what is
 // to be suggested.

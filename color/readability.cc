@@ -78,6 +78,22 @@ void print_brightness_help(const SectionHelp& help, const BrightnessToTry& brigh
   }
 }
 
+// "GENERATORS: 5798EE reads well at this brightness; at global brightness
+// -20 instead of -10, try 84,92,238 (#545CEE)": a section without a
+// problem whose colour would have one at the brightness to try.
+void print_colour_for_brightness(const ReadabilityColours& colours, int section,
+                                 const char* prefix) {
+  const BrightnessToTry& brightness = colours.brightness;
+  std::printf("%s%s: %s reads well at this brightness; at global brightness %g", prefix,
+              report_section_name(colours, section),
+              hex_of(colours.sections[section - 1].colour).digits,
+              static_cast<double>(brightness.value));
+  if (brightness.now != 0.0f) std::printf(" instead of %g", static_cast<double>(brightness.now));
+  std::printf(", try ");
+  print_amounts(colours.help[section - 1].colour.colour);
+  std::printf("\n");
+}
+
 // The end of a control or label line.
 void print_colour_help(const SectionHelp& help, const BrightnessToTry& brightness) {
   bool with_brightness = brightness.suggested && (help.colour.kind == TryKind::kTry ||
@@ -85,9 +101,7 @@ void print_colour_help(const SectionHelp& help, const BrightnessToTry& brightnes
   if (with_brightness) {
     print_brightness_help(help, brightness);
   } else {
-    print_help(help.colour, help.no_near_colour
-                                ? "no colour near it reads well at any global brightness"
-                                : "no colour the skin can show passes these checks");
+    print_help(help.colour, "no colour near it reads well at any global brightness");
   }
   if (help.colour.kind == TryKind::kTry && help.selection_with_colour &&
       help.selection.kind == TryKind::kTry) {
@@ -193,6 +207,8 @@ int print_section_problems(const ReadabilityColours& colours, int section, const
     print_colour_help(help, colours.brightness);
     ++problems;
   }
+  if (problems == 0 && colours.brightness.suggested && help.colour.kind == TryKind::kTry)
+    print_colour_for_brightness(colours, section, prefix);
   double distance = ciede2000(srgb_to_lab(colours.selection), srgb_to_lab(sample.colour));
   if (distance < kSelectionDistance) {
     std::printf(

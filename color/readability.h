@@ -27,10 +27,11 @@ struct SampledColour {
 
 // What a problem line offers the user (color/colour_help.h works it out).
 enum class TryKind {
-  kNothing,      // no help worked out: the line ends as it is
-  kTry,          // colour, to be typed as red, green, blue or as a code
-  kNonePasses,   // no colour the skin can show passes the section's checks
-  kUnconfirmed,  // the image tool did not confirm any colour worked out
+  kNothing,       // no help worked out: the line ends as it is
+  kTry,           // colour, to be typed as red, green, blue or as a code
+  kNonePasses,    // no colour of the section's hue passes its checks at any
+                  // global brightness; for a selection, no colour at all
+  kUnconfirmed,   // the image tool did not confirm any colour worked out
   kSectionFixes,  // a selection line: the section's own colour to try fixes it
   kBrightness     // the section's own colour reads well at the brightness to try
 };
@@ -47,13 +48,14 @@ struct SectionHelp {
   ColourToTry colour;
   ColourToTry selection;
   bool selection_with_colour;
-  // No colour of its hue reads well at the skin's brightness (with
-  // kNonePasses: at any global brightness the rest of the skin allows).
+  // No colour of its hue reads well at the skin's brightness.
   bool no_near_colour;
 };
 
 // A global brightness to try, one for the whole skin: the section lines
-// then give it, with the colour to type at it (kTry) or without (kBrightness).
+// then give it, with the colour to type at it (kTry) or without
+// (kBrightness); a section without a problem that needs a colour of its
+// hue at that brightness gets a line of its own (kTry).
 struct BrightnessToTry {
   bool suggested;
   float value;  // as typed at the brightness question
