@@ -13,7 +13,9 @@
 // A colour that could not be measured leaves its checks out, with one line
 // saying so; no colour is ever guessed for it. A problem line ends with the
 // help worked out for it (color/colour_help.h), when there is any: a colour
-// to try, or why there is none.
+// to try, or why there is none. When the help is a global brightness, a
+// section without a problem whose colour would have one at it gets a line
+// with the colour of its hue to try there.
 #ifndef SKINBUILDER_COLOR_READABILITY_H_
 #define SKINBUILDER_COLOR_READABILITY_H_
 
@@ -108,7 +110,8 @@ HexText hex_of(Rgb colour);
 
 // Prints each failed check of section n (1-based) as a line beginning with
 // prefix, each ending with the help worked out for it; returns their
-// number. Nothing for a section not measured.
+// number (a line with a colour for the brightness to try is not a
+// problem). Nothing for a section not measured.
 int print_section_problems(const ReadabilityColours& colours, int section, const char* prefix);
 
 // The whole report: a line for each sample that could not be measured and

@@ -138,11 +138,15 @@ using ColourHelp = EndToEndTest;
 
 // Each run types the colours and brightness to try of the palette before
 // it, which must read well at its first preview, then rejects that preview
-// and types its own palette, whose help the next run follows.
+// and types its own palette, whose help the next run follows. Besides the
+// defaults and a random palette, one whose yellow-green globals need a
+// darker skin, at which the other sections no longer read well with their
+// own colours.
 TEST_F(ColourHelp, TypingTheColoursToTryGivesColoursThatReadWell) {
   std::mt19937 random(2024);
-  std::vector<Palette> palettes = {kDefaults};
-  for (int i = 0; i < 2; ++i) palettes.push_back(random_palette(random));
+  const Palette yellow_green = {
+      {{226, 42, 4}, {91, 203, 250}, {196, 115, 223}, {170, 234, 100}, {70, 166, 60}}, ""};
+  std::vector<Palette> palettes = {kDefaults, random_palette(random), yellow_green};
   Palette to_try = kDefaults;
   std::string offered;
   for (size_t k = 0; k <= palettes.size(); ++k) {
