@@ -431,27 +431,36 @@ void help_selection(PaletteWork& w) {
   }
 }
 
+// Whether a colour of section n's hue reads well at the skin's brightness,
+// the selection aside (it can move along).
+bool has_near_colour(const PaletteWork& w, int n) {
+  SectionGoal goal = {w.asked[n - 1], w.colours.background, nullptr, 1.0};
+  return nearest_passing_section(*w.look, goal).found;
+}
+
 // Colours of the sections' own hues; where a section has none, a global
 // brightness. Where no brightness helps either, the line says so: a colour
-// of another hue is not the user's colour any more.
+// of another hue is not the user's colour any more. The colours at the
+// skin's brightness go to the tool only when they are what is offered.
 void help_sections(PaletteWork& w) {
   bool all_near = true;
   for (int n = 1; n <= w.colours.section_count; ++n) {
     if (!section_colour_fails(w.colours, n)) continue;
+    bool near = w.look == nullptr || has_near_colour(w, n);
+    w.colours.help[n - 1].no_near_colour = !near;
+    all_near = all_near && near;
+  }
+  BrightnessFound brightness = all_near ? BrightnessFound::kNone : suggest_brightness(w);
+  if (brightness == BrightnessFound::kTaken) return;
+  for (int n = 1; n <= w.colours.section_count; ++n) {
+    if (!section_colour_fails(w.colours, n)) continue;
     help_section(w, n);
     SectionHelp& help = w.colours.help[n - 1];
-    help.no_near_colour = help.colour.kind == TryKind::kNonePasses;
-    all_near = all_near && !help.no_near_colour;
     if (help.selection_with_colour) w.selection_moves = true;
-  }
-  if (all_near || w.look == nullptr) return;
-  BrightnessFound brightness = suggest_brightness(w);
-  if (brightness != BrightnessFound::kUnconfirmed) return;
-  for (int n = 1; n <= w.colours.section_count; ++n) {
-    SectionHelp& help = w.colours.help[n - 1];
-    if (!help.no_near_colour) continue;
-    help.no_near_colour = false;
-    help.colour.kind = TryKind::kUnconfirmed;
+    if (brightness == BrightnessFound::kUnconfirmed && help.no_near_colour) {
+      help.no_near_colour = false;
+      help.colour.kind = TryKind::kUnconfirmed;
+    }
   }
 }
 
