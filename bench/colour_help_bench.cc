@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -59,6 +60,8 @@ struct Tried {
   Rgb colour[4];
   bool selection;
   Rgb selection_colour;
+  bool brightness;
+  float brightness_value;
 };
 
 bool read_amounts(const std::string& text, size_t at, Rgb& out) {
@@ -71,7 +74,17 @@ Tried colours_to_try(const std::string& report) {
   size_t start = 0;
   for (size_t end; (end = report.find('\n', start)) != std::string::npos; start = end + 1) {
     std::string line = report.substr(start, end - start);
+    size_t global = line.find("try global brightness ");
+    if (global != std::string::npos) {
+      tried.brightness =
+          std::sscanf(line.c_str() + global + 22, "%f", &tried.brightness_value) == 1;
+      size_t with = line.find(" with ", global);
+      if (with == std::string::npos) continue;
+      line = line.substr(0, line.find(';')) + "; try " + line.substr(with + 6);
+    }
     size_t at = line.find("; try ");
+    // A section that reads well now, with its colour at the brightness to try.
+    if (at == std::string::npos) at = line.find(", try ");
     if (at == std::string::npos) continue;
     bool selection_line = line.find(" selection next to ") != std::string::npos;
     Rgb colour;
@@ -184,21 +197,67 @@ double percentile(std::vector<double> values, double fraction) {
 struct Totals {
   int failing = 0, fixed = 0, none_passes = 0, unconfirmed = 0, adjusted_failing = 0,
       adjusted_fixed = 0, failing_sections = 0, help_commands = 0;
-  std::vector<double> section_distances, shown_distances, selection_distances;
+  int brightness_offered = 0;
+  std::vector<double> section_distances, shown_distances, selection_distances, hue_shifts,
+      brightness_changes;
   std::vector<double> preview_ms, help_ms, tool_ms, search_ms;  // palettes that fail
   std::vector<std::string> not_fixed;
+  FILE* details;  // one line for each section colour to try
 };
 
 double distance(Rgb one, Rgb two) {
   return ciede2000(srgb_to_lab(one), srgb_to_lab(two));
 }
 
+// Degrees between the hues of two colours; negative when the asked colour
+// is too grey to have a hue.
+double hue_shift(Rgb asked, Rgb tried) {
+  auto hue_of = [](Rgb c, double& saturation) {
+    double max = std::max({c.red, c.green, c.blue}), min = std::min({c.red, c.green, c.blue});
+    double d = max - min, hue = 0.0;
+    saturation = max > 0 ? d / max : 0.0;
+    if (d == 0.0) return 0.0;
+    if (max == c.red)
+      hue = std::fmod((c.green - c.blue) / d + 6.0, 6.0);
+    else if (max == c.green)
+      hue = (c.blue - c.red) / d + 2.0;
+    else
+      hue = (c.red - c.green) / d + 4.0;
+    return hue * 60.0;
+  };
+  double asked_saturation, tried_saturation;
+  double gap = std::fabs(hue_of(asked, asked_saturation) - hue_of(tried, tried_saturation));
+  if (asked_saturation < 0.15) return -1.0;
+  return std::min(gap, 360.0 - gap);
+}
+
+void type_brightness(const Tried& tried, SkinSettings& settings, Totals& totals) {
+  if (!tried.brightness) return;
+  ++totals.brightness_offered;
+  float now = settings.global_adjust == 2 ? settings.global_brightness : 0.0f;
+  totals.brightness_changes.push_back(std::fabs(tried.brightness_value - now));
+  if (settings.global_adjust != 2) {
+    settings.global_adjust = 2;
+    settings.global_saturation = settings.global_hue = settings.global_contrast = 0.0f;
+    settings.advanced_options[0] = '\0';
+  }
+  settings.global_brightness = tried.brightness_value;
+}
+
 void type_tried(const Tried& tried, SkinSettings& settings, Totals& totals) {
+  type_brightness(tried, settings, totals);
   for (int n = 1; n <= 4; ++n) {
     if (!tried.section[n - 1]) continue;
     SectionColor& colour = section_color(settings, n);
     Rgb asked = {colour.red, colour.green, colour.blue};
     totals.section_distances.push_back(distance(asked, tried.colour[n - 1]));
+    double shift = hue_shift(asked, tried.colour[n - 1]);
+    if (shift >= 0.0) totals.hue_shifts.push_back(shift);
+    std::fprintf(totals.details, "%d,%d,%d -> %d,%d,%d: %.1f CIEDE2000, %.1f degrees%s\n",
+                 asked.red, asked.green, asked.blue, tried.colour[n - 1].red,
+                 tried.colour[n - 1].green, tried.colour[n - 1].blue,
+                 totals.section_distances.back(), shift,
+                 tried.brightness ? ", with a brightness" : "");
     colour.red = tried.colour[n - 1].red;
     colour.green = tried.colour[n - 1].green;
     colour.blue = tried.colour[n - 1].blue;
@@ -239,7 +298,7 @@ void run_palette(std::mt19937& random, int index, Totals& totals) {
   bool adjusted = settings.global_adjust == 2;
   ++totals.failing;
   totals.adjusted_failing += adjusted;
-  totals.none_passes += first.find("no colour the skin can show") != std::string::npos;
+  totals.none_passes += first.find("reads well at any global brightness") != std::string::npos;
   totals.unconfirmed += first.find("could be confirmed") != std::string::npos;
   Tried tried = colours_to_try(first);
   note_moves(measured_by_preview(settings), tried, totals);
@@ -265,12 +324,17 @@ void print_totals(const Totals& t) {
               t.adjusted_failing);
   std::printf("fixed by typing their colours to try: %d of %d (%d of %d with global adjustments)\n",
               t.fixed, t.failing, t.adjusted_fixed, t.adjusted_failing);
-  std::printf("palettes with a line where no colour passes: %d; with one not confirmed: %d\n",
-              t.none_passes, t.unconfirmed);
+  std::printf(
+      "palettes with a line where no colour of its hue reads well at any brightness: %d; with one "
+      "not confirmed: %d\n",
+      t.none_passes, t.unconfirmed);
   std::printf("section colours to try: %zu (for %d failing section colours)\n",
               t.section_distances.size(), t.failing_sections);
   print_distances("  CIEDE2000 from the colour asked for", t.section_distances);
+  print_distances("  hue degrees from the colour asked for (not for greys)", t.hue_shifts);
   print_distances("  CIEDE2000 from the colour the skin showed instead", t.shown_distances);
+  std::printf("palettes offered a global brightness: %d\n", t.brightness_offered);
+  print_distances("  change of the global brightness", t.brightness_changes);
   std::printf("selection colours to try: %zu\n", t.selection_distances.size());
   print_distances("  CIEDE2000 from the selection asked for", t.selection_distances);
   std::printf("failing palettes: preview with the help, median %.0f ms\n",
@@ -290,7 +354,10 @@ void print_totals(const Totals& t) {
 int main() {
   std::mt19937 random(17);
   Totals totals;
+  totals.details = std::fopen("suggestions.txt", "w");
+  if (totals.details == nullptr) return 1;
   for (int index = 0; index < kPalettes; ++index) run_palette(random, index, totals);
+  std::fclose(totals.details);
   print_totals(totals);
   for (const std::string& text : totals.not_fixed) std::fprintf(stderr, "%s\n", text.c_str());
   return 0;

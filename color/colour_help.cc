@@ -124,10 +124,24 @@ void print_asked_line(const char* name, Rgb asked, Rgb shown, const Reasons& rea
   std::printf(")\n");
 }
 
+// A copy of the settings at a global brightness: a skin without global
+// adjustments gets that one alone, as typing it at its question gives.
+SkinSettings at_brightness(const SkinSettings& settings, float brightness) {
+  SkinSettings trial = settings;
+  if (trial.global_adjust != 2 && brightness != 0.0f) {
+    trial.global_adjust = 2;
+    trial.global_saturation = trial.global_hue = trial.global_contrast = 0.0f;
+    trial.advanced_options[0] = '\0';
+  }
+  if (trial.global_adjust == 2) trial.global_brightness = brightness;
+  return trial;
+}
+
 // A copy of the settings with section n typed as colour, and its sample
 // measured as the build would show it.
-SampledColour measure_trial(const SkinSettings& settings, int section, Rgb typed) {
-  SkinSettings trial = settings;
+SampledColour measure_trial(const SkinSettings& settings, int section, Rgb typed,
+                            float brightness) {
+  SkinSettings trial = at_brightness(settings, brightness);
   SectionColor& colour = section_color(trial, section);
   colour.red = typed.red;
   colour.green = typed.green;
@@ -175,8 +189,13 @@ void add_colour_help(const SkinSettings& settings, ReadabilityColours& colours,
   asked_colours(settings, asked);
   const SampledColour& sample = template_sample(settings, colours, template_colour);
   SkinLook look = skin_look_of(settings, sample.colour);
-  ConfirmColour confirm = [&settings](int section, Rgb typed) {
-    return measure_trial(settings, section, typed);
-  };
-  suggest_palette(sample.measured ? &look : nullptr, asked, confirm, colours);
+  ConfirmColour confirm = {
+      [&settings](int section, Rgb typed, float brightness) {
+        return measure_trial(settings, section, typed, brightness);
+      },
+      [&settings](float brightness) {
+        return measure_sample_copy(at_brightness(settings, brightness), "TryDG", "DGSample.png", 0);
+      }};
+  Rgb background = {kDarkGreySample.r, kDarkGreySample.g, kDarkGreySample.b};
+  suggest_palette(sample.measured ? &look : nullptr, asked, background, confirm, colours);
 }

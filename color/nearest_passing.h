@@ -7,12 +7,22 @@
 // keep their own brightness, and the global adjustments act on the result.
 // So the colours a section can show are the predictions for typed colours
 // of every hue and saturation at the template's brightness; the one chosen
-// is the passing prediction nearest to the colour asked for, and what is
-// suggested is its typed colour (without global adjustments it is about
+// is the one whose prediction passes and whose typed amounts lie nearest
+// the colour asked for (the global adjustments act alike on both), and
+// what is suggested is that typed colour (without global adjustments it is about
 // the colour the skin will show, so asking for it gets it). The search runs
-// over a grid of hues and saturations, is refined around the best, and
-// when the grid holds no passing colour at all, every typed colour at that
-// brightness is tried before "no colour passes" is said.
+// over a grid of the hues allowed and every saturation, and is refined
+// around the best.
+//
+// A colour to try keeps the hue of the one asked for, within kHueReach
+// degrees (only a grey or nearly grey colour asked for, having no hue, may
+// take any): a user who asked for green wants a green. When no such colour
+// reads well at the skin's brightness, the global brightness is moved
+// instead: the nearest value, in steps of kBrightnessStep, at which every
+// section reads well with its own colour or the nearest of its hue (a
+// section that reads well now may need one there too), the darker or
+// lighter one that moves the colours least. When no brightness helps
+// either, the line says so; no colour of another hue is offered.
 //
 // The selection colour is shown as typed, so any colour can be it: it is
 // moved only when it sits too near a section colour, to the nearest colour
@@ -23,8 +33,8 @@
 // function), and kept only when the measured result passes; otherwise the
 // search runs again with wider margins, and after three colours refused (or
 // margins 125 times the first) the line says that nothing could be
-// confirmed. The selection is worked out last, from
-// the measured colours.
+// confirmed; a global brightness is given up after three plans refused.
+// The selection is worked out last, from the measured colours.
 #ifndef SKINBUILDER_COLOR_NEAREST_PASSING_H_
 #define SKINBUILDER_COLOR_NEAREST_PASSING_H_
 
@@ -33,6 +43,9 @@
 #include "color/colour_model.h"
 #include "color/readability.h"
 
+inline constexpr double kHueReach = 30.0;
+inline constexpr int kBrightnessStep = 5;
+
 struct SectionGoal {
   Rgb asked;                 // the user's colour, amounts clamped to 0..255
   SampledColour background;  // the background check counts only when measured
@@ -40,15 +53,19 @@ struct SectionGoal {
   double margin_scale;       // widens the margins kept from every threshold
 };
 
+// Whether candidate lies within kHueReach of asked's hue; always true for
+// an asked colour too grey to have a hue of its own.
+bool near_in_hue(Rgb asked, Rgb candidate);
+
 struct SectionFind {
   bool found;
   Rgb typed;      // the colour to type
   Rgb predicted;  // what the skin is expected to show for it
 };
 
-// The nearest passing section colour. Not found when no colour the model
-// can produce passes; with avoid, a colour that passes only near the
-// selection is not found either.
+// The nearest passing section colour within kHueReach of the asked hue.
+// Not found when no such colour the model can produce passes; with avoid,
+// a colour that passes only near the selection is not found either.
 SectionFind nearest_passing_section(const SkinLook& look, const SectionGoal& goal);
 
 // The colour nearest to selection that lies at least kSelectionDistance
@@ -56,16 +73,29 @@ SectionFind nearest_passing_section(const SkinLook& look, const SectionGoal& goa
 // when none does.
 bool nearest_distinct_selection(Rgb selection, const Rgb* shown, int count, Rgb& out);
 
-// What the image tool shows for section n (1-based) typed as typed.
-using ConfirmColour = std::function<SampledColour(int section, Rgb typed)>;
+// What the image tool shows: section n (1-based) typed as typed, and the
+// background, both at a global brightness (as typed at its question; the
+// skin's other global adjustments stay as they are).
+struct ConfirmColour {
+  std::function<SampledColour(int section, Rgb typed, float brightness)> section;
+  std::function<SampledColour(float brightness)> background;
+};
+
+// The look of the skin at another global brightness.
+SkinLook look_at_brightness(const SkinLook& look, float brightness);
 
 // Fills colours.help for every problem line of the report: a colour to try
-// (confirmed), kNonePasses or kUnconfirmed. asked holds the typed colours of
-// the sections, clamped. Calls confirm only for section colours to try.
+// (confirmed), a global brightness to try (colours.brightness, confirmed),
+// kNonePasses or kUnconfirmed; with a global brightness, also the colour
+// to try there of a section that reads well now but would not there.
+// asked holds the typed colours of the
+// sections, clamped; template_background is the background grey as the
+// template draws it, before any adjustment. Calls confirm only for what is
+// to be suggested.
 // Without a look (the template's colour is unknown) no section colour can
 // be predicted: their lines say that nothing was confirmed, while the
 // selection is still placed.
-void suggest_palette(const SkinLook* look, const Rgb asked[4], const ConfirmColour& confirm,
-                     ReadabilityColours& colours);
+void suggest_palette(const SkinLook* look, const Rgb asked[4], Rgb template_background,
+                     const ConfirmColour& confirm, ReadabilityColours& colours);
 
 #endif  // SKINBUILDER_COLOR_NEAREST_PASSING_H_

@@ -61,13 +61,48 @@ void print_help(const ColourToTry& help, const char* none_passes) {
       std::printf("; the colour to try above fixes this too");
       break;
     case TryKind::kNothing:
+    case TryKind::kBrightness:
       break;
   }
 }
 
+// "; try global brightness -20 instead of -10 with 84,92,238 (#545CEE)".
+void print_brightness_help(const SectionHelp& help, const BrightnessToTry& brightness) {
+  std::printf("; %stry global brightness %g",
+              help.no_near_colour ? "no colour near it reads well at this brightness: " : "",
+              static_cast<double>(brightness.value));
+  if (brightness.now != 0.0f) std::printf(" instead of %g", static_cast<double>(brightness.now));
+  if (help.colour.kind == TryKind::kTry) {
+    std::printf(" with ");
+    print_amounts(help.colour.colour);
+  }
+}
+
+// "GENERATORS: 5798EE reads well at this brightness; at global brightness
+// -20 instead of -10, try 84,92,238 (#545CEE)": a section without a
+// problem whose colour would have one at the brightness to try.
+void print_colour_for_brightness(const ReadabilityColours& colours, int section,
+                                 const char* prefix) {
+  const BrightnessToTry& brightness = colours.brightness;
+  std::printf("%s%s: %s reads well at this brightness; at global brightness %g", prefix,
+              report_section_name(colours, section),
+              hex_of(colours.sections[section - 1].colour).digits,
+              static_cast<double>(brightness.value));
+  if (brightness.now != 0.0f) std::printf(" instead of %g", static_cast<double>(brightness.now));
+  std::printf(", try ");
+  print_amounts(colours.help[section - 1].colour.colour);
+  std::printf("\n");
+}
+
 // The end of a control or label line.
-void print_colour_help(const SectionHelp& help) {
-  print_help(help.colour, "no colour the skin can show passes these checks");
+void print_colour_help(const SectionHelp& help, const BrightnessToTry& brightness) {
+  bool with_brightness = brightness.suggested && (help.colour.kind == TryKind::kTry ||
+                                                  help.colour.kind == TryKind::kBrightness);
+  if (with_brightness) {
+    print_brightness_help(help, brightness);
+  } else {
+    print_help(help.colour, "no colour near it reads well at any global brightness");
+  }
   if (help.colour.kind == TryKind::kTry && help.selection_with_colour &&
       help.selection.kind == TryKind::kTry) {
     std::printf(" with the selection at ");
@@ -161,7 +196,7 @@ int print_section_problems(const ReadabilityColours& colours, int section, const
           "%s%s: %s controls on the %s background %.1f:1, hard to see (aim for %g:1 or more)",
           prefix, name, hex.digits, hex_of(colours.background.colour).digits,
           shown(ratio, kControlContrast), kControlContrast);
-      print_colour_help(help);
+      print_colour_help(help, colours.brightness);
       ++problems;
     }
   }
@@ -169,9 +204,11 @@ int print_section_problems(const ReadabilityColours& colours, int section, const
   if (labels < kLabelContrast) {
     std::printf("%s%s: white labels on %s buttons %.1f:1, hard to read (aim for %g:1 or more)",
                 prefix, name, hex.digits, shown(labels, kLabelContrast), kLabelContrast);
-    print_colour_help(help);
+    print_colour_help(help, colours.brightness);
     ++problems;
   }
+  if (problems == 0 && colours.brightness.suggested && help.colour.kind == TryKind::kTry)
+    print_colour_for_brightness(colours, section, prefix);
   double distance = ciede2000(srgb_to_lab(colours.selection), srgb_to_lab(sample.colour));
   if (distance < kSelectionDistance) {
     std::printf(

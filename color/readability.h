@@ -13,7 +13,9 @@
 // A colour that could not be measured leaves its checks out, with one line
 // saying so; no colour is ever guessed for it. A problem line ends with the
 // help worked out for it (color/colour_help.h), when there is any: a colour
-// to try, or why there is none.
+// to try, or why there is none. When the help is a global brightness, a
+// section without a problem whose colour would have one at it gets a line
+// with the colour of its hue to try there.
 #ifndef SKINBUILDER_COLOR_READABILITY_H_
 #define SKINBUILDER_COLOR_READABILITY_H_
 
@@ -27,11 +29,13 @@ struct SampledColour {
 
 // What a problem line offers the user (color/colour_help.h works it out).
 enum class TryKind {
-  kNothing,      // no help worked out: the line ends as it is
-  kTry,          // colour, to be typed as red, green, blue or as a code
-  kNonePasses,   // no colour the skin can show passes the section's checks
-  kUnconfirmed,  // the image tool did not confirm any colour worked out
-  kSectionFixes  // a selection line: the section's own colour to try fixes it
+  kNothing,       // no help worked out: the line ends as it is
+  kTry,           // colour, to be typed as red, green, blue or as a code
+  kNonePasses,    // no colour of the section's hue passes its checks at any
+                  // global brightness; for a selection, no colour at all
+  kUnconfirmed,   // the image tool did not confirm any colour worked out
+  kSectionFixes,  // a selection line: the section's own colour to try fixes it
+  kBrightness     // the section's own colour reads well at the brightness to try
 };
 
 struct ColourToTry {
@@ -46,6 +50,18 @@ struct SectionHelp {
   ColourToTry colour;
   ColourToTry selection;
   bool selection_with_colour;
+  // No colour of its hue reads well at the skin's brightness.
+  bool no_near_colour;
+};
+
+// A global brightness to try, one for the whole skin: the section lines
+// then give it, with the colour to type at it (kTry) or without
+// (kBrightness); a section without a problem that needs a colour of its
+// hue at that brightness gets a line of its own (kTry).
+struct BrightnessToTry {
+  bool suggested;
+  float value;  // as typed at the brightness question
+  float now;    // the skin's global brightness (0 without global adjustments)
 };
 
 struct ReadabilityColours {
@@ -54,6 +70,7 @@ struct ReadabilityColours {
   SampledColour background;   // the skin's dark grey as the images show it
   Rgb selection;              // as typed, each amount clamped to 0..255
   SectionHelp help[4];        // all kNothing unless help was added
+  BrightnessToTry brightness;
 };
 
 inline constexpr double kControlContrast = 3.0;
@@ -93,7 +110,8 @@ HexText hex_of(Rgb colour);
 
 // Prints each failed check of section n (1-based) as a line beginning with
 // prefix, each ending with the help worked out for it; returns their
-// number. Nothing for a section not measured.
+// number (a line with a colour for the brightness to try is not a
+// problem). Nothing for a section not measured.
 int print_section_problems(const ReadabilityColours& colours, int section, const char* prefix);
 
 // The whole report: a line for each sample that could not be measured and

@@ -60,9 +60,9 @@ TEST(ReadabilityTest, ProblemLinesEndWithTheirHelp) {
   colours.sections[1] = measured(0x30, 0x10, 0x10);  // dark, and the selection on it
   colours.sections[2] = measured(0xEE, 0xED, 0xED);
   colours.sections[3] = measured(0xEE, 0xB0, 0x5D);
-  colours.help[1] = {{TryKind::kTry, {96, 118, 236}}, {TryKind::kSectionFixes, {}}, false};
-  colours.help[2] = {{TryKind::kTry, {1, 2, 3}}, {TryKind::kTry, {250, 0, 10}}, true};
-  colours.help[3] = {{TryKind::kNonePasses, {}}, {TryKind::kNonePasses, {}}, false};
+  colours.help[1] = {{TryKind::kTry, {96, 118, 236}}, {TryKind::kSectionFixes, {}}, false, false};
+  colours.help[2] = {{TryKind::kTry, {1, 2, 3}}, {TryKind::kTry, {250, 0, 10}}, true, false};
+  colours.help[3] = {{TryKind::kNonePasses, {}}, {TryKind::kNonePasses, {}}, false, false};
   EXPECT_EQ(
       "MODULATORS: 301010 controls on the 262626 background 1.1:1, hard to see (aim for 3:1 or "
       "more); try 96,118,236 (#6076EC)\n"
@@ -71,8 +71,26 @@ TEST(ReadabilityTest, ProblemLinesEndWithTheirHelp) {
       "EFFECTS: white labels on EEEDED buttons 1.2:1, hard to read (aim for 2:1 or more); try "
       "1,2,3 (#010203) with the selection at 250,0,10 (#FA000A)\n"
       "GLOBALS: white labels on EEB05D buttons 1.9:1, hard to read (aim for 2:1 or more); no "
-      "colour the skin can show passes these checks\n",
+      "colour near it reads well at any global brightness\n",
       stdout_of([&] { print_readability_report(colours); }));
+  // With a global brightness, each section line says what to type there;
+  // a section that reads well now and would not there gets a line too.
+  colours.brightness = {true, -15.0f, -10.0f};
+  colours.help[0] = {{TryKind::kTry, {80, 140, 238}}, {TryKind::kNothing, {}}, false, false};
+  colours.help[1].colour = {TryKind::kBrightness, {}};
+  colours.help[2] = {{TryKind::kTry, {1, 2, 3}}, {TryKind::kNothing, {}}, false, true};
+  std::string lines = stdout_of([&] { print_readability_report(colours); });
+  EXPECT_EQ(0u, lines.find("GENERATORS: 5798EE reads well at this brightness; at global brightness "
+                           "-15 instead of -10, try 80,140,238 (#508CEE)\n"
+                           "MODULATORS: 301010 controls on the 262626 background 1.1:1, hard to "
+                           "see (aim for 3:1 or more); try global brightness -15 instead of -10\n"))
+      << lines;
+  EXPECT_EQ(1u, count_of(lines,
+                         "EFFECTS: white labels on EEEDED buttons 1.2:1, hard to read (aim "
+                         "for 2:1 or more); no colour near it reads well at this "
+                         "brightness: try global brightness -15 instead of -10 with "
+                         "1,2,3 (#010203)\n"))
+      << lines;
   colours.sections[3] = measured(0x30, 0x10, 0x11);
   colours.help[3].colour.kind = TryKind::kUnconfirmed;
   std::string globals = stdout_of([&] { print_section_problems(colours, 4, ""); });
