@@ -1,7 +1,7 @@
-// What a build leaves when it cannot clean up after itself (killed, the
-// power lost) and what the next run makes of it; a skindata\temp on another
-// file system than the skin. Through the real binary, POSIX only (the
-// faults are made with shell tools).
+// What a build leaves when it is interrupted, or cannot clean up after
+// itself (killed, the power lost), and what the next run makes of it; a
+// skindata\temp on another file system than the skin. Through the real
+// binary, POSIX only (the faults are made with shell tools).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,22 +17,24 @@ namespace {
 const char kColorized[] = "Korvel Dazo Colorized";
 
 // Starts the program with the answers in its own process group, waits for
-// the marker of slow_first_image_command and kills the group at once, as a
-// power loss would stop it: nothing of the program runs after.
-std::string kill_at_first_image_command(const std::string& workspace, const char* answers) {
+// the marker of slow_first_image_command and sends the group the signal:
+// Ctrl-C's, or a KILL as a power loss would stop it, after which nothing
+// of the program runs.
+std::string signal_at_first_image_command(const std::string& workspace, const char* answers,
+                                          const char* signal = "KILL") {
   fs::remove(workspace + "/skindata/temp/marker");
   fs::remove(workspace + "/skindata/mogrify-real.slowed");
   return run_script(workspace, std::string("export SKINBUILDER_JOBS=1\n") + "printf '" +
                                    answers + "' | setsid \"$BIN\" > out.txt 2>&1 &\n" +
                                    "wait_for skindata/temp/marker\n"
-                                   "kill -KILL -- -$!\n"
+                                   "kill -" + signal + " -- -$!\n"
                                    "{ wait $!; } 2>/dev/null\necho \"exit $?\"\n"
                                    "cat out.txt\nrm out.txt\n");
 }
 
 using CrashRecovery = EndToEndTest;
 
-TEST_F(CrashRecovery, TheNextRunPutsBackWhatAKilledBuildKeptAsideOrRemovesWhatItMade) {
+TEST_F(CrashRecovery, AnInterruptedBuildPutsBackThePreviousSkinAndAKilledOneTheNextRun) {
   Workspace workspace;
   std::string skin = workspace.path() + "/" + kColorized;
   std::string kept = workspace.path() + "/skindata/temp/previous/" + kColorized;
@@ -40,14 +42,25 @@ TEST_F(CrashRecovery, TheNextRunPutsBackWhatAKilledBuildKeptAsideOrRemovesWhatIt
   auto previous = tree_content(skin);
   slow_first_image_command(workspace.path(), 30);
 
-  std::string killed = kill_at_first_image_command(workspace.path(), "2\\n");
+  // Ctrl-C reaches the program, which stops its tools (they run in process
+  // groups of their own) and puts the previous skin back.
+  std::string interrupted = signal_at_first_image_command(workspace.path(), "2\\n", "INT");
+  EXPECT_EQ(0u, interrupted.find("exit 130\n")) << interrupted;
+  EXPECT_TRUE(ends_with(interrupted,
+                        "Modifying colors for Korvel Dazo Colorized.\n"
+                        "Interrupted. Korvel Dazo Colorized is as it was before this build.\n"))
+      << interrupted;
+  EXPECT_TRUE(previous == tree_content(skin));
+  EXPECT_FALSE(fs::exists(workspace.path() + "/skindata/temp/previous"));
+
+  std::string killed = signal_at_first_image_command(workspace.path(), "2\\n");
   ASSERT_EQ(0u, killed.find("exit 137\n")) << killed;
   EXPECT_TRUE(previous == tree_content(kept));
   EXPECT_FALSE(previous == tree_content(skin));  // half-made
 
   // The next run puts it back before its first question, then its own
   // build, a first one, is killed too.
-  killed = kill_at_first_image_command(workspace.path(), "1\\n");
+  killed = signal_at_first_image_command(workspace.path(), "1\\n");
   EXPECT_NE(std::string::npos,
             killed.find("the preset.\n\nA build of Korvel Dazo Colorized was cut short earlier: "
                         "Korvel Dazo Colorized is as it was before that build.\n\n1: STANDARD"))

@@ -62,21 +62,6 @@ TEST_F(InstallRun, InstallsIntoTheChosenFolderAndLaterOverItsOlderCopy) {
   EXPECT_EQ(std::vector<std::string>{"Korvel Dazo Blue"}, names_in(wine));
 }
 
-TEST_F(InstallRun, AFolderInTheWayThatIsNotASkinIsLeftAsItIs) {
-  std::string native = themes_in(".vst/u-he/Zebra2.data");
-  write_file(native + "/Korvel Dazo Blue/readme.txt", "mine");
-  Workspace workspace;
-  WizardRun run = run_wizard_in(workspace.path(), "1\n2\n\n");
-  EXPECT_EQ(1, run.exit_code);
-  EXPECT_TRUE(ends_with(run.output, kReady + menu(native) + "Not installed: " + native +
-                                        "/Korvel Dazo Blue is not a skin (it has no Images and "
-                                        "Scripts folders), and it is left as it is.\n\n" +
-                                        kFinish))
-      << run.output;
-  EXPECT_EQ(std::vector<std::string>{"readme.txt"}, names_in(native + "/Korvel Dazo Blue"));
-  EXPECT_TRUE(fs::is_directory(workspace.path() + "/Korvel Dazo Blue/Scripts"));
-}
-
 TEST_F(InstallRun, AThemesFolderWithoutWriteAccessIsToldAndTheRunEndsWithOne) {
   std::string native = themes_in(".vst/Zebra2.data");
   Workspace workspace;

@@ -84,68 +84,12 @@ TEST_F(PresetEdges, HostileNamesAreRefusedAndTouchNothingOutsideTheSkin) {
   EXPECT_EQ(std::vector<std::string>(), changes(before, listing(ws.path(), changeable)));
 }
 
-TEST_F(PresetEdges, UnusablePresetNamesNeverNameTheFolder) {
-  struct Case {
-    const char* stem;
-    int32_t design;
-    const char* options;
-    const char* expected_text;
-  } cases[] = {
-      // A CUSTOM preset: its name is the default that ENTER cannot accept.
-      {"..", kCustomMulti, "", "(Default = ..)\n: \".\" and \"..\" name existing folders"},
-      // STANDARD presets are built without a name question.
-      {"skindata", kStandardMulti, "-path ..",
-       "The preset's advanced options were cleared: they could harm files or break a command "
-       "line.\n"},
-      {"a#b", kStandardSingle, "",
-       "The preset's name cannot be a folder name here; the skin is named Korvel Dazo Custom.\n"},
-  };
-  for (const Case& c : cases) {
-    NestedWorkspace ws;
-    SkinSettings record = design_settings(c.design);
-    record.global_adjust = 2;
-    std::strcpy(record.advanced_options, c.options);
-    write_file(ws.run_folder() + "/Presets/" + c.stem + "-v11b5.kvl", record_bytes(record));
-    std::set<std::string> changeable = {"run/Korvel Dazo Custom/", "run/skindata/temp/"};
-    std::set<std::string> before = listing(ws.path(), changeable);
-    WizardRun run = run_wizard_in(ws.run_folder(), "5\n");
-    ASSERT_EQ(0, run.exit_code) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find(c.expected_text)) << c.stem << run.output;
-    EXPECT_NE(std::string::npos,
-              run.output.find("Clearing any existing folder named Korvel Dazo Custom."))
-        << c.stem;
-    EXPECT_TRUE(fs::exists(ws.run_folder() + "/Korvel Dazo Custom/Scripts/ZebraHZ.txt")) << c.stem;
-    EXPECT_EQ(std::vector<std::string>(), changes(before, listing(ws.path(), changeable)))
-        << c.stem;
-  }
-}
-
-// Preset names that reach other folders or break a command line, the
-// longest a file name with the suffix can hold among them.
-std::vector<std::string> hostile_stems() {
+// The longest preset name a file name with the suffix can hold, of
+// characters that break a command line.
+std::string long_quoted_stem() {
   std::string quoted;
   while (quoted.size() < 245) quoted += "a\"b&c";
-  return {"..", "skindata", "CON", "NUL", "COM1", quoted.substr(0, 245)};
-}
-
-void write_preset(const Workspace& ws, const std::string& stem, const std::string& bytes) {
-  write_file(ws.run_folder() + "/Presets/" + stem + "-v11b5.kvl", bytes);
-}
-
-TEST_F(PresetEdges, HostilePresetNamesAreListedAndTouchNothing) {
-  NestedWorkspace ws;
-  for (const std::string& stem : hostile_stems()) {
-    write_preset(ws, stem, record_bytes(design_settings(kCustomMulti)));
-  }
-  std::set<std::string> changeable = {"run/Korvel Dazo Blue/", "run/skindata/temp/"};
-  std::set<std::string> before = listing(ws.path(), changeable);
-  WizardRun run = run_wizard_in(ws.run_folder(), "");  // the default design at end of input
-  ASSERT_EQ(0, run.exit_code) << run.output;
-  for (const std::string& stem : hostile_stems()) {
-    EXPECT_NE(std::string::npos, run.output.find(": PRESET: " + stem + "\n")) << stem;
-  }
-  EXPECT_TRUE(fs::exists(ws.run_folder() + "/Korvel Dazo Blue/Scripts/ZebraHZ.txt"));
-  EXPECT_EQ(std::vector<std::string>(), changes(before, listing(ws.path(), changeable)));
+  return quoted.substr(0, 245);
 }
 
 // Bytes from a fixed seed: a whole record, or a file too short to reach the
@@ -155,6 +99,14 @@ std::string random_bytes(size_t size) {
   std::string bytes(size, '\0');
   for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
   return bytes;
+}
+
+// A design's record with global adjustments and these advanced options.
+std::string adjusted_record(int32_t design, const char* options = "") {
+  SkinSettings record = design_settings(design);
+  record.global_adjust = 2;
+  std::strcpy(record.advanced_options, options);
+  return record_bytes(record);
 }
 
 // Every int field out of range and every decimal number huge: a STANDARD
@@ -222,7 +174,10 @@ const char kDesignReplaced[] =
     "Korvel Dazo Custom.\n";
 const char kMenuRows[] = " named no row of the menu and took the first row.\n";
 
-TEST_F(PresetEdges, HostilePresetContentsAreToldFallBackAndBuild) {
+// Preset names that reach other folders or break a command line, and
+// contents no run could use: each is listed, told, and built under the
+// default name, and nothing outside the skin changes.
+TEST_F(PresetEdges, HostilePresetNamesAndContentsAreToldFallBackAndBuild) {
   std::string short_random = random_bytes(800);
   int32_t short_design;
   std::memcpy(&short_design, short_random.data(), sizeof short_design);
@@ -233,6 +188,18 @@ TEST_F(PresetEdges, HostilePresetContentsAreToldFallBackAndBuild) {
     std::vector<std::string> told;          // each printed once, as it stands
     std::vector<std::string> script_parts;  // found in the Zebra2 script
   } cases[] = {
+      // A CUSTOM preset: its name is the default that ENTER cannot accept.
+      {"..", adjusted_record(kCustomMulti), {"(Default = ..)\n: \".\" and \"..\" name existing folders"}, {}},
+      // STANDARD presets are built without a name question.
+      {"skindata",
+       adjusted_record(kStandardMulti, "-path .."),
+       {"The preset's advanced options were cleared: they could harm files or break a command "
+        "line.\n"},
+       {}},
+      {"a#b",
+       adjusted_record(kStandardSingle),
+       {"The preset's name cannot be a folder name here; the skin is named Korvel Dazo Custom.\n"},
+       {}},
       {"CON", random_bytes(kSettingsSize), {"Incompatible Preset Version!"}, {}},
       // Only a whole record is taken: a file of another size is ignored.
       {"..",
@@ -240,7 +207,7 @@ TEST_F(PresetEdges, HostilePresetContentsAreToldFallBackAndBuild) {
        {"Incompatible Preset Version! ..-v11b5.kvl was ignored; the run goes on as CUSTOM: "
         "Multicolor with its usual defaults.\n"},
        {}},
-      {hostile_stems().back(),
+      {long_quoted_stem(),
        record_bytes(unterminated_texts()),
        {"\nThe preset's advanced options were cleared: they could harm files or break a command "
         "line.\n",
@@ -265,11 +232,12 @@ TEST_F(PresetEdges, HostilePresetContentsAreToldFallBackAndBuild) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stem);
     NestedWorkspace ws;
-    write_preset(ws, c.stem, c.bytes);
+    write_file(ws.run_folder() + "/Presets/" + c.stem + "-v11b5.kvl", c.bytes);
     std::set<std::string> changeable = {"run/Korvel Dazo Custom/", "run/skindata/temp/"};
     std::set<std::string> before = listing(ws.path(), changeable);
     WizardRun run = run_wizard_in(ws.run_folder(), "5\n");
     ASSERT_EQ(0, run.exit_code) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find(": PRESET: " + c.stem + "\n"));
     for (const std::string& told : c.told) EXPECT_EQ(1u, count_of(run.output, told)) << told;
     EXPECT_EQ(std::string::npos, run.output.find("invalid argument")) << run.output;
     EXPECT_EQ(std::string::npos, run.output.find("Skipped a command")) << run.output;

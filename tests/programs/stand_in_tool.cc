@@ -11,7 +11,7 @@
 //             skin built with the stand-ins measures #5898EC);
 //   tool      ends with the exit status its first argument gives;
 //   hang      sleeps until it is stopped, as a tool that never returns,
-//             once it has made the file hang.running;
+//             once it has written its process id to the file hang.running;
 //   stubborn  the same (stubborn.running), but ignores Ctrl-C and SIGTERM
 //             (and SIGHUP where there is one), so only a kill ends it;
 //   anything else prints its arguments, one per line.
@@ -25,8 +25,11 @@
 //             opaque       their transparency is removed
 //             grey         their colour is taken out
 //             unchanged    nothing is handed over: the images stay as they are
+//             fail         nothing is handed over: "mogrify: no luck" on
+//                          standard error, exit status 1
 //   identify  warn-hash    a warning holding '#' comes before the report
 //             bad-code     the report's only colour is #GGHHII
+//   either    hang, stubborn  acts as the stand-in of that name
 // A fault of the other tool hands the run over unchanged.
 #include <chrono>
 #include <csignal>
@@ -38,6 +41,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <process.h>
 #else
 #include <unistd.h>
 #endif
@@ -102,6 +106,9 @@ int hand_over(int argc, char** argv, const std::vector<std::string>& options) {
 #endif
 }
 
+[[noreturn]] void sleep_forever(const std::string& name);
+void ignore_interruptions();
+
 int act_with_fault(const std::string& name, const std::string& fault, int argc, char** argv) {
   bool version = argc == 2 && std::string(argv[1]) == "-version";
   if (version) return hand_over(argc, argv, {});
@@ -111,6 +118,12 @@ int act_with_fault(const std::string& name, const std::string& fault, int argc, 
   if (name == "mogrify" && fault == "opaque") return hand_over(argc, argv, {"-alpha", "off"});
   if (name == "mogrify" && fault == "grey") return hand_over(argc, argv, {"-colorspace", "Gray"});
   if (name == "mogrify" && fault == "unchanged") return 0;
+  if (name == "mogrify" && fault == "fail") {
+    std::fprintf(stderr, "mogrify: no luck\n");
+    return 1;
+  }
+  if (fault == "stubborn") ignore_interruptions();
+  if (fault == "hang" || fault == "stubborn") sleep_forever(fault);
   if (name == "identify" && fault == "warn-hash") {
     std::printf("identify: warning: frame #1 in memory ignored\n");
   }
@@ -123,7 +136,10 @@ int act_with_fault(const std::string& name, const std::string& fault, int argc, 
 }
 
 [[noreturn]] void sleep_forever(const std::string& name) {
-  if (std::FILE* marker = std::fopen((name + ".running").c_str(), "wb")) std::fclose(marker);
+  if (std::FILE* marker = std::fopen((name + ".running").c_str(), "wb")) {
+    std::fprintf(marker, "%ld\n", static_cast<long>(getpid()));
+    std::fclose(marker);
+  }
   for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
 }
 
