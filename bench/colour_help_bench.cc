@@ -28,6 +28,7 @@
 #include "color/colour_help.h"
 #include "color/colour_metrics.h"
 #include "color/modulation.h"
+#include "color/nearest_passing.h"
 #include "color/preview.h"
 #include "color/readability.h"
 
@@ -209,28 +210,6 @@ double distance(Rgb one, Rgb two) {
   return ciede2000(srgb_to_lab(one), srgb_to_lab(two));
 }
 
-// Degrees between the hues of two colours; negative when the asked colour
-// is too grey to have a hue.
-double hue_shift(Rgb asked, Rgb tried) {
-  auto hue_of = [](Rgb c, double& saturation) {
-    double max = std::max({c.red, c.green, c.blue}), min = std::min({c.red, c.green, c.blue});
-    double d = max - min, hue = 0.0;
-    saturation = max > 0 ? d / max : 0.0;
-    if (d == 0.0) return 0.0;
-    if (max == c.red)
-      hue = std::fmod((c.green - c.blue) / d + 6.0, 6.0);
-    else if (max == c.green)
-      hue = (c.blue - c.red) / d + 2.0;
-    else
-      hue = (c.red - c.green) / d + 4.0;
-    return hue * 60.0;
-  };
-  double asked_saturation, tried_saturation;
-  double gap = std::fabs(hue_of(asked, asked_saturation) - hue_of(tried, tried_saturation));
-  if (asked_saturation < 0.15) return -1.0;
-  return std::min(gap, 360.0 - gap);
-}
-
 void type_brightness(const Tried& tried, SkinSettings& settings, Totals& totals) {
   if (!tried.brightness) return;
   ++totals.brightness_offered;
@@ -251,7 +230,7 @@ void type_tried(const Tried& tried, SkinSettings& settings, Totals& totals) {
     SectionColor& colour = section_color(settings, n);
     Rgb asked = {colour.red, colour.green, colour.blue};
     totals.section_distances.push_back(distance(asked, tried.colour[n - 1]));
-    double shift = hue_shift(asked, tried.colour[n - 1]);
+    double shift = hue_gap(asked, tried.colour[n - 1]);
     if (shift >= 0.0) totals.hue_shifts.push_back(shift);
     std::fprintf(totals.details, "%d,%d,%d -> %d,%d,%d: %.1f CIEDE2000, %.1f degrees%s\n",
                  asked.red, asked.green, asked.blue, tried.colour[n - 1].red,

@@ -466,16 +466,23 @@ void help_sections(PaletteWork& w) {
 
 }  // namespace
 
-bool near_in_hue(Rgb asked, Rgb candidate) {
+double hue_gap(Rgb asked, Rgb other) {
   double asked_hue, asked_saturation, hue, saturation;
   hue_and_saturation(asked, asked_hue, asked_saturation);
   // Greys are the exception: they have no hue to keep. A dark colour has
   // one, and it is what the skin shows, as only hue and saturation count.
-  if (asked_saturation < kGreySaturation) return true;
-  hue_and_saturation(candidate, hue, saturation);
-  if (saturation < kNoHueSaturation) return false;
+  if (asked_saturation < kGreySaturation) return -1.0;
+  hue_and_saturation(other, hue, saturation);
   double gap = std::fabs(hue - asked_hue);
-  return std::min(gap, 360.0 - gap) <= kHueReach;
+  return std::min(gap, 360.0 - gap);
+}
+
+bool near_in_hue(Rgb asked, Rgb candidate) {
+  double gap = hue_gap(asked, candidate);
+  if (gap < 0.0) return true;
+  double hue, saturation;
+  hue_and_saturation(candidate, hue, saturation);
+  return saturation >= kNoHueSaturation && gap <= kHueReach;
 }
 
 SkinLook look_at_brightness(const SkinLook& look, float brightness) {

@@ -53,6 +53,10 @@ struct SectionGoal {
   double margin_scale;       // widens the margins kept from every threshold
 };
 
+// Degrees between the hues of two colours, at most 180; negative when
+// asked is a grey, which has no hue to keep.
+double hue_gap(Rgb asked, Rgb other);
+
 // Whether candidate lies within kHueReach of asked's hue; always true for
 // an asked colour too grey to have a hue of its own.
 bool near_in_hue(Rgb asked, Rgb candidate);
