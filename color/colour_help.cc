@@ -189,13 +189,13 @@ void add_colour_help(const SkinSettings& settings, ReadabilityColours& colours,
   asked_colours(settings, asked);
   const SampledColour& sample = template_sample(settings, colours, template_colour);
   SkinLook look = skin_look_of(settings, sample.colour);
-  ConfirmColour confirm = {
-      [&settings](int section, Rgb typed, float brightness) {
-        return measure_trial(settings, section, typed, brightness);
-      },
-      [&settings](float brightness) {
-        return measure_sample_copy(at_brightness(settings, brightness), "TryDG", "DGSample.png", 0);
-      }};
+  ConfirmColour confirm = {[&settings](int section, Rgb typed, float brightness) {
+                             return measure_trial(settings, section, typed, brightness);
+                           },
+                           [&settings](float brightness) {
+                             return measure_sample_copy(at_brightness(settings, brightness),
+                                                        "TryDG", "DGSample.png", 0);
+                           }};
   Rgb background = {kDarkGreySample.r, kDarkGreySample.g, kDarkGreySample.b};
   suggest_palette(sample.measured ? &look : nullptr, asked, background, confirm, colours);
 }

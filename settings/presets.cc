@@ -20,7 +20,6 @@
 #include "platform/regular_file.h"
 #include "wizard/prompts.h"
 
-
 namespace {
 
 const char* const kDesignLabels[kFixedDesigns] = {
@@ -222,7 +221,8 @@ bool save_preset(const SkinSettings& settings) {
   std::string bytes(reinterpret_cast<const char*>(settings_bytes(settings)), kSettingsSize);
   std::error_code failure;
   if (!write_file_atomically(local, bytes, failure)) {
-    std::string kept = older ? "; the older " + file_name + " is as it was." : "; nothing was saved.";
+    std::string kept =
+        older ? "; the older " + file_name + " is as it was." : "; nothing was saved.";
     return report_not_saved(file_name, capitalized(write_failure_reason(failure)) + kept);
   }
   std::printf("Preset %s as Presets\\%s.  This file may be shared with other users.\n\n",

@@ -64,20 +64,24 @@ TEST_F(FaultyImageTool, ABuildItSpoilsFailsWithItsReportAndThePreviousSkinIsKept
       {"fail", "- 73 of 73 image commands failed.\n", messages},
       {"transparent",
        "- 678 of 847 images changed their transparency (the first is "
-       "Images/Animations/KVL-BotTabs-Z2/KVL-BotTabs-Z2-Dim.png).\n", ""},
+       "Images/Animations/KVL-BotTabs-Z2/KVL-BotTabs-Z2-Dim.png).\n",
+       ""},
       {"opaque",
        "- 644 of 847 images changed their transparency (the first is "
-       "Images/Animations/KVL-Btn-EditMasterCS1/KVL-Btn-EditMasterCS1-Small.png).\n", ""},
+       "Images/Animations/KVL-Btn-EditMasterCS1/KVL-Btn-EditMasterCS1-Small.png).\n",
+       ""},
       // The globals' light grey stays light grey.
       {"grey",
        "- GENERATORS colour measured 909090, expected 5798EE.\n"
        "- MODULATORS colour measured B7B7B7, expected EEB05D.\n"
-       "- EFFECTS colour measured C2C2C2, expected 42EE93.\n", ""},
+       "- EFFECTS colour measured C2C2C2, expected 42EE93.\n",
+       ""},
       // The generators' blue is the template's.
       {"unchanged",
        "- MODULATORS colour measured 5999EE, expected EEB05D.\n"
        "- EFFECTS colour measured 5999EE, expected 42EE93.\n"
-       "- GLOBALS colour measured 5999EE, expected EEEDED.\n", ""},
+       "- GLOBALS colour measured 5999EE, expected EEEDED.\n",
+       ""},
       // The first image command is stopped; no tool is started again, so
       // no colour is measured either.
       {"hang",
@@ -90,7 +94,8 @@ TEST_F(FaultyImageTool, ABuildItSpoilsFailsWithItsReportAndThePreviousSkinIsKept
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fault);
     ScopedVariable fault("STAND_IN_FAULT", c.fault);
-    ScopedVariable limit("SKINBUILDER_TOOL_TIMEOUT", c.fault == std::string("hang") ? "1" : nullptr);
+    ScopedVariable limit("SKINBUILDER_TOOL_TIMEOUT",
+                         c.fault == std::string("hang") ? "1" : nullptr);
     WizardRun run = run_wizard_in(workspace.path(), "2\n", kOuterLimit);
     EXPECT_EQ(1, run.exit_code);
     EXPECT_TRUE(ends_with(run.output,
@@ -172,7 +177,8 @@ TEST_F(FaultyImageTool, AnInterruptionEndsTheRunEvenWhenTheToolIgnoresIt) {
     const char* signal;
     const char* told;
   } cases[] = {
-      {"2", "INT", "exit 130\nInterrupted. Korvel Dazo Colorized is as it was before this build.\n\n"},
+      {"2", "INT",
+       "exit 130\nInterrupted. Korvel Dazo Colorized is as it was before this build.\n\n"},
       {"3", "TERM", "exit 143\nPreparing preview....\n"},  // the preview asks identify first
   };
   for (const Case& c : cases) {

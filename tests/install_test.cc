@@ -54,9 +54,10 @@ TEST_F(InstallRun, InstallsIntoTheChosenFolderAndLaterOverItsOlderCopy) {
   write_file(wine + "/Korvel Dazo Blue/Scripts/Older.txt", "older");
   run = run_wizard_in(workspace.path(), "1\n3\n\n");
   EXPECT_EQ(0, run.exit_code);
-  EXPECT_TRUE(ends_with(run.output, "/Korvel Dazo Blue, in place of the older one; the "
-                                    "synthesizer shows it in its theme menu.\n\n" +
-                                        std::string(kFinish)))
+  EXPECT_TRUE(ends_with(run.output,
+                        "/Korvel Dazo Blue, in place of the older one; the "
+                        "synthesizer shows it in its theme menu.\n\n" +
+                            std::string(kFinish)))
       << run.output;
   EXPECT_TRUE(tree_content(skin) == tree_content(wine + "/Korvel Dazo Blue"));
   EXPECT_EQ(std::vector<std::string>{"Korvel Dazo Blue"}, names_in(wine));
@@ -70,8 +71,8 @@ TEST_F(InstallRun, AThemesFolderWithoutWriteAccessIsToldAndTheRunEndsWithOne) {
   std::string as_user = command_output("id -u") == "0\n" ? "setpriv --reuid=65534 --regid=65534 "
                                                            "--clear-groups "
                                                          : "";
-  std::string output = run_script(workspace.path(),
-                                  "printf '1\\n2\\n\\n' | " + as_user + "\"$BIN\"\necho \"exit $?\"\n");
+  std::string output = run_script(
+      workspace.path(), "printf '1\\n2\\n\\n' | " + as_user + "\"$BIN\"\necho \"exit $?\"\n");
   command_output("chmod u+w '" + native + "'");
   EXPECT_TRUE(ends_with(output, kReady + menu(native) + "Cannot install into " + native +
                                     " (no write access): start the program as a user who may "

@@ -41,7 +41,8 @@ const char kKiln[] =
     "178  84  52\tBrick\r\n210 150  60\tOchre\r\n 96 120  70\tMoss\r\n 70 110 150\tSlate\r\n"
     "150  90 120\tPlum\r\n";
 
-const char kReef[] = "// reef, picked from a photo\n#0b1e2d\n#2f8fb3\n#e07a5f\n#81b29a\n#f2cc8f\n#c75\n";
+const char kReef[] =
+    "// reef, picked from a photo\n#0b1e2d\n#2f8fb3\n#e07a5f\n#81b29a\n#f2cc8f\n#c75\n";
 
 class PaletteRun : public EndToEndTest {
  protected:
@@ -59,9 +60,8 @@ class PaletteRun : public EndToEndTest {
   // A build without questions, its input open and never answering; the
   // output ends with the exit status.
   std::string build(const std::string& arguments, const std::string& environment = "") {
-    return run_script(workspace_.path(),
-                      "mkfifo never\n" + environment + " timeout 300 \"$BIN\" " + arguments +
-                          " 0<>never; echo \"exit $?\"\nrm never\n");
+    return run_script(workspace_.path(), "mkfifo never\n" + environment + " timeout 300 \"$BIN\" " +
+                                             arguments + " 0<>never; echo \"exit $?\"\nrm never\n");
   }
 
   Workspace workspace_;
@@ -121,7 +121,8 @@ TEST_F(PaletteRun, BuildsFromPresetsAndTellsWhatItCannotBuildByItsExitStatus) {
                    "A skin name cannot hold \\ / : * ? \" < > | & % ^ # [ ] or control "
                    "characters.\n"},
        }) {
-    EXPECT_EQ(std::string(refused.said) + "exit 1\n", build(refused.arguments)) << refused.arguments;
+    EXPECT_EQ(std::string(refused.said) + "exit 1\n", build(refused.arguments))
+        << refused.arguments;
   }
   EXPECT_EQ(std::vector<std::string>({"Copper", "Presets", "old-v11b5.kvl", "skindata"}),
             names_in(workspace_.path()));

@@ -189,7 +189,10 @@ TEST_F(PresetEdges, HostilePresetNamesAndContentsAreToldFallBackAndBuild) {
     std::vector<std::string> script_parts;  // found in the Zebra2 script
   } cases[] = {
       // A CUSTOM preset: its name is the default that ENTER cannot accept.
-      {"..", adjusted_record(kCustomMulti), {"(Default = ..)\n: \".\" and \"..\" name existing folders"}, {}},
+      {"..",
+       adjusted_record(kCustomMulti),
+       {"(Default = ..)\n: \".\" and \"..\" name existing folders"},
+       {}},
       // STANDARD presets are built without a name question.
       {"skindata",
        adjusted_record(kStandardMulti, "-path .."),

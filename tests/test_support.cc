@@ -303,8 +303,8 @@ Workspace::Workspace(const std::string& below)
 WizardRun run_wizard_in(const std::string& folder, const std::string& input, int limit_seconds,
                         ErrorOutput errors, const std::string& program) {
   IsolatedEnvironment isolated;
-  ChildRun child = run_child(program.empty() ? SKINBUILDER_BIN : program, folder, input,
-                             limit_seconds, errors);
+  ChildRun child =
+      run_child(program.empty() ? SKINBUILDER_BIN : program, folder, input, limit_seconds, errors);
   return WizardRun{child.exit_code, child.output, child.errors};
 }
 

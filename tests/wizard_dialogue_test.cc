@@ -55,7 +55,7 @@ TEST_F(WizardDialogue, EnterAtTheDesignMenuBuildsTheStandardBlueSkin) {
 }
 
 TEST_F(WizardDialogue, ClosedInputAtAnyPointEndsTheRunWithExitZero) {
-  const char* inputs[] = {"",         "\n",       "4", "4\n", "3\n1\n2\n", "4\n\n\n\n\n\n\n\n\n\n\n\n1\n",
+  const char* inputs[] = {"",    "\n", "4", "4\n", "3\n1\n2\n", "4\n\n\n\n\n\n\n\n\n\n\n\n1\n",
                           "7\n0"};  // ended while a menu asks again
   for (const char* input : inputs) {
     Workspace workspace;
@@ -73,12 +73,13 @@ TEST_F(WizardDialogue, NumbersOutsideTheMenusAreAskedAgain) {
   write_file(workspace.path() + "/Presets/Mine-v11b5.kvl",
              record_bytes(design_settings(kCustomMulti)));
   const std::string pass = std::string(15, '\n');  // five colours, ENTER each
-  WizardRun run = run_wizard_in(workspace.path(),
-                                "6\n0\n5\n" + pass + "3\n1\n" + "0\n1\n" +  // design, adjust, preview
-                                    pass + "\n7\n\n" + "\n" +                   // again, accepted; name
-                                    "17\n2\n10\n2\n4\n2\n" +                  // knob, lock, arp
-                                    "4\n2\n\n\n3\n2\n-5\n2\n3\n2\n" +        // EQ, sidebars, tab, flow
-                                    "3\n2\n\n");                              // preset, finish
+  WizardRun run =
+      run_wizard_in(workspace.path(),
+                    "6\n0\n5\n" + pass + "3\n1\n" + "0\n1\n" +  // design, adjust, preview
+                        pass + "\n7\n\n" + "\n" +               // again, accepted; name
+                        "17\n2\n10\n2\n4\n2\n" +                // knob, lock, arp
+                        "4\n2\n\n\n3\n2\n-5\n2\n3\n2\n" +       // EQ, sidebars, tab, flow
+                        "3\n2\n\n");                            // preset, finish
   ASSERT_EQ(0, run.exit_code) << run.output;
   const std::string again = "Please answer with a number from 1 to ";
   EXPECT_EQ(2u, count_of(run.output, ": " + again + "5.\n: "));
@@ -93,9 +94,9 @@ TEST_F(WizardDialogue, NumbersOutsideTheMenusAreAskedAgain) {
   ASSERT_EQ(kSettingsSize, saved.size());
   SkinSettings record;
   std::memcpy(&record, saved.data(), kSettingsSize);
-  for (int32_t field : {record.knob_style, record.lock_icon_style, record.arp_icon_style,
-                        record.eq_color_mode, record.sidebar_color_mode, record.tab_color_mode,
-                        record.flow_mod}) {
+  for (int32_t field :
+       {record.knob_style, record.lock_icon_style, record.arp_icon_style, record.eq_color_mode,
+        record.sidebar_color_mode, record.tab_color_mode, record.flow_mod}) {
     EXPECT_EQ(2, field);
   }
   EXPECT_EQ(1, record.global_adjust);
@@ -123,8 +124,8 @@ TEST_F(WizardDialogue, AFolderWithoutSkindataFallsBackToTheProgramsFolder) {
   EXPECT_TRUE(same_file(program_folder.path(), folder_moved_to(run.output))) << run.output;
   // The line comes after the greeting, which clears the screen.
   std::string dialogue = kGreeting + kStandardBlueBuild + kFinish;
-  dialogue.insert(dialogue.find("1: STANDARD"), std::string(kMoved) +
-                                                    folder_moved_to(run.output) + ".\n\n");
+  dialogue.insert(dialogue.find("1: STANDARD"),
+                  std::string(kMoved) + folder_moved_to(run.output) + ".\n\n");
   EXPECT_EQ(dialogue, run.output);
   EXPECT_TRUE(is_file(program_folder.path() + "/Korvel Dazo Blue/Scripts/Zebra2.txt"));
   EXPECT_TRUE(names_in(empty.path()).empty());

@@ -209,8 +209,8 @@ void check_preset_numbers(SkinSettings& settings) {
     add_to_list(replaced, menu.what);
   }
   if (!replaced.empty()) {
-    warn_and_wait(("The preset's " + replaced + " named no row of the menu and took the first row.")
-                      .c_str());
+    warn_and_wait(
+        ("The preset's " + replaced + " named no row of the menu and took the first row.").c_str());
   }
 }
 

@@ -36,16 +36,20 @@ TEST(ColourCodeTest, CodesAndThreeAmountsSetAllThree) {
 }
 
 TEST(ColourCodeTest, AnythingElseIsNotAColour) {
-  for (const char* line : {"3C3C46\n", "#3C3C4\n", "#3C3C466\n", "#3C3C46FF\n", "#GG0000\n",
-                           "#3C3C46 dark grey\n", "#\n", "# 3C3C46\n", "##3C3\n", "\n", "", "#3C\n",
-                           "#-3C3C4\n", "0x3C3C46\n", "#3C3C46\x01\n", "300\n", "-5\n",
-                           "12 apples\n", "12.5 7\n", "1.5,2,3\n", "1,\n", "1,,\n", "1 x 2 3\n"}) {
+  for (const char* line : {"3C3C46\n",    "#3C3C4\n",   "#3C3C466\n",
+                           "#3C3C46FF\n", "#GG0000\n",  "#3C3C46 dark grey\n",
+                           "#\n",         "# 3C3C46\n", "##3C3\n",
+                           "\n",          "",           "#3C\n",
+                           "#-3C3C4\n",   "0x3C3C46\n", "#3C3C46\x01\n",
+                           "300\n",       "-5\n",       "12 apples\n",
+                           "12.5 7\n",    "1.5,2,3\n",  "1,\n",
+                           "1,,\n",       "1 x 2 3\n"}) {
     EXPECT_EQ("refused", converted(line)) << line;
   }
   // A list that is not three amounts from 0 to 255 is not one number either.
-  for (const char* line : {"1,200\n", "1 2 3 4\n", "1,2,3,\n", "1,,2,3\n", "1, ,2,3\n",
-                           "256,0,0\n", "1,2,99999999999999999999\n", "-1,2,3\n", "1,+2,3\n",
-                           "1,200,238 blue\n", "1,2,3\x01\n"}) {
+  for (const char* line :
+       {"1,200\n", "1 2 3 4\n", "1,2,3,\n", "1,,2,3\n", "1, ,2,3\n", "256,0,0\n",
+        "1,2,99999999999999999999\n", "-1,2,3\n", "1,+2,3\n", "1,200,238 blue\n", "1,2,3\x01\n"}) {
     EXPECT_EQ("asked again", converted(line)) << line;
   }
 }

@@ -11,11 +11,11 @@
 #include "assembly/recolor.h"
 #include "color/modulation.h"
 #include "color/preview.h"
-#include "scripts/measure.h"
-#include "scripts/skin_readability.h"
 #include "platform/answer_input.h"
 #include "platform/paths.h"
 #include "platform/wildcard.h"
+#include "scripts/measure.h"
+#include "scripts/skin_readability.h"
 #include "settings/palette_file.h"
 #include "settings/palette_menu.h"
 #include "settings/presets.h"
@@ -229,7 +229,8 @@ int run_without_questions(const BuildOrder& order, const std::string& moved_line
   SkinSettings settings;
   init_settings(settings);
   finish_build_cut_short();
-  if (!load_build_file(order.path, order.file, settings) || !name_unasked_skin(order, settings)) return 1;
+  if (!load_build_file(order.path, order.file, settings)) return 1;
+  if (!name_unasked_skin(order, settings)) return 1;
   SkinBuild build = is_standard(settings) ? prepare_standard_skin(settings)
                                           : prepare_unasked_custom_skin(settings);
   BuiltSkin skin = build.active ? build_skin(settings) : BuiltSkin{};

@@ -40,11 +40,16 @@ TEST(ProgramOptions, BuildTakesAFileThenANameAndInstallInAnyOrderOnce) {
   EXPECT_EQ(ProgramRequest::kBuild, call.request);
   EXPECT_EQ("", call.build.skin_name);
   EXPECT_FALSE(call.build.install);
-  for (std::vector<const char*> wrong :
-       {std::vector<const char*>{"--build"}, {"--build", ""}, {"--build", "a", "--name"},
-        {"--build", "a", "--name", ""}, {"--build", "a", "--install", "--install"},
-        {"--build", "a", "--name", "x", "--name", "y"}, {"--build", "a", "b"},
-        {"--name", "x", "--build", "a"}, {"--install"}, {"--build", "a", "--help"}}) {
+  for (std::vector<const char*> wrong : {std::vector<const char*>{"--build"},
+                                         {"--build", ""},
+                                         {"--build", "a", "--name"},
+                                         {"--build", "a", "--name", ""},
+                                         {"--build", "a", "--install", "--install"},
+                                         {"--build", "a", "--name", "x", "--name", "y"},
+                                         {"--build", "a", "b"},
+                                         {"--name", "x", "--build", "a"},
+                                         {"--install"},
+                                         {"--build", "a", "--help"}}) {
     EXPECT_EQ(ProgramRequest::kUsageError, request_of(wrong)) << wrong.size();
   }
 }

@@ -7,9 +7,9 @@
 
 #include "assembly/commands.h"
 #include "assembly/folder_access.h"
+#include "platform/file_system.h"
 #include "platform/image_tools.h"
 #include "platform/native_path.h"
-#include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/program_folder.h"
 #include "wizard/prompts.h"

@@ -3,10 +3,10 @@
 // The template skin (skindata\SkinTemplate with its Images and its layout
 // script), the two image tools, wherever they are found (platform/
 // image_tools.h; each must start: they are run once with -version, their
-// output discarded), write access to the working folder, and the scratch folder skindata\temp, which is created when it is
-// missing and everything else is in order. When something is missing, one
-// short message says what and how to fix it, and nothing has been created
-// (write access is tried with a small file that is removed at once).
+// output discarded), write access to the working folder, and the scratch folder skindata\temp,
+// which is created when it is missing and everything else is in order. When something is missing,
+// one short message says what and how to fix it, and nothing has been created (write access is
+// tried with a small file that is removed at once).
 #ifndef SKINBUILDER_WIZARD_STARTUP_CHECK_H_
 #define SKINBUILDER_WIZARD_STARTUP_CHECK_H_
 

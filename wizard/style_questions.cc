@@ -120,8 +120,8 @@ void ask_skin_name(SkinSettings& settings) {
 
 bool ask_style_questions(SkinSettings& settings) {
   const char* skin = settings.skin_name;
-  return ask_style("Choose a knob style:\n", StyleGroup::kKnob, kKnobStyleLabels,
-                   kKnobStyleCount, &settings.knob_style, skin) &&
+  return ask_style("Choose a knob style:\n", StyleGroup::kKnob, kKnobStyleLabels, kKnobStyleCount,
+                   &settings.knob_style, skin) &&
          ask_style("Choose a lock icon style:\n", StyleGroup::kLockIcon, kLockIconStyleLabels,
                    kLockIconStyleCount, &settings.lock_icon_style, skin) &&
          ask_style("Choose a arp icon style:\n", StyleGroup::kArpIcon, kArpIconStyleLabels,
