@@ -24,12 +24,10 @@ std::string signal_at_first_image_command(const std::string& workspace, const ch
                                           const char* signal = "KILL") {
   fs::remove(workspace + "/skindata/temp/marker");
   fs::remove(workspace + "/skindata/mogrify-real.slowed");
-  return run_script(workspace, std::string("export SKINBUILDER_JOBS=1\n") + "printf '" + answers +
-                                   "' | setsid \"$BIN\" > out.txt 2>&1 &\n" +
+  return run_script(workspace, std::string("export SKINBUILDER_JOBS=1\n") + "printf '" +
+                                   answers + "' | setsid \"$BIN\" > out.txt 2>&1 &\n" +
                                    "wait_for skindata/temp/marker\n"
-                                   "kill -" +
-                                   signal +
-                                   " -- -$!\n"
+                                   "kill -" + signal + " -- -$!\n"
                                    "{ wait $!; } 2>/dev/null\necho \"exit $?\"\n"
                                    "cat out.txt\nrm out.txt\n");
 }
@@ -91,8 +89,8 @@ TEST_F(CrashRecovery, ADiscardCutShortIsFinishedWithoutAWord) {
   std::string skin = workspace.path() + "/" + kColorized;
   ASSERT_EQ(0, run_wizard_in(workspace.path(), "2\n").exit_code);
   auto built = tree_content(skin);  // each build of a design makes the same skin
-  std::string trash_file =
-      std::string("./skindata/temp/discarded/") + kColorized + "/Scripts/Zebra2.txt";
+  std::string trash_file = std::string("./skindata/temp/discarded/") + kColorized +
+                           "/Scripts/Zebra2.txt";
   std::string killed = run_script(
       workspace.path(), "(printf '2\\n' | strace -o /dev/null -P '" + trash_file +
                             "' -e trace=unlink -e inject=unlink:signal=KILL \"$BIN\" >/dev/null "
