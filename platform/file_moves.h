@@ -31,4 +31,9 @@ RenameResult rename_path(const std::string& from, const std::string& to,
 // told.
 bool is_link(const std::string& path, std::string& target);
 
+// The path with every link on the way followed, as the system writes it
+// (on Windows "C:\Themes", not "\\?\C:\Themes"); empty when it cannot be
+// reached.
+std::string final_path(const std::string& path);
+
 #endif  // SKINBUILDER_PLATFORM_FILE_MOVES_H_

@@ -1,4 +1,6 @@
 #include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,3 +49,7 @@ bool is_link(const std::string& path, std::string& target) {
   return true;
 }
 
+std::string final_path(const std::string& path) {
+  char resolved[PATH_MAX];
+  return realpath(path.c_str(), resolved) != nullptr ? resolved : std::string();
+}

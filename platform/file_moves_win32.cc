@@ -12,9 +12,8 @@ std::error_code last_error() {
   return std::error_code(static_cast<int>(GetLastError()), std::system_category());
 }
 
-// The path that the link leads to, through every link on the way: the
-// handle is opened on what the link points at, and the system names it.
-std::string final_path(const std::wstring& link) {
+// The handle is opened on what a link points at, and the system names it.
+std::string final_path_of(const std::wstring& link) {
   HANDLE file = CreateFileW(link.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::string();
@@ -60,7 +59,10 @@ bool is_link(const std::string& path, std::string& target) {
       found.dwReserved0 != IO_REPARSE_TAG_MOUNT_POINT) {
     return false;
   }
-  target = final_path(wide);
+  target = final_path_of(wide);
   return true;
 }
 
+std::string final_path(const std::string& path) {
+  return final_path_of(fs_path(path).native());
+}

@@ -7,20 +7,10 @@
 #include "platform/file_system.h"
 #include "platform/image_tools.h"
 #include "platform/paths.h"
+#include "platform/registry.h"
 #include "platform/wildcard.h"
 
 namespace {
-
-// The folder ImageMagick's installer records as BinPath under
-// HKLM\SOFTWARE\ImageMagick\Current, in the 64-bit or the 32-bit view.
-std::string registry_bin_path(REGSAM view) {
-  wchar_t value[MAX_PATH + 1] = {};
-  DWORD size = sizeof value - sizeof value[0];
-  LSTATUS status = RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ImageMagick\\Current", L"BinPath",
-                                RRF_RT_REG_SZ | view, nullptr, value, &size);
-  if (status != ERROR_SUCCESS) return std::string();
-  return path_text(std::filesystem::path(value));
-}
 
 // The installer's folders, ImageMagick-7.1.1-Q16-HDRI and the like, newest
 // name first.
@@ -39,11 +29,9 @@ std::vector<std::string> installer_folders(const char* variable) {
 }  // namespace
 
 std::vector<std::string> imagemagick_install_folders() {
-  std::vector<std::string> folders;
-  for (REGSAM view : {RRF_SUBKEY_WOW6464KEY, RRF_SUBKEY_WOW6432KEY}) {
-    std::string folder = registry_bin_path(view);
-    if (!folder.empty()) folders.push_back(folder);
-  }
+  // The folder ImageMagick's installer records as its BinPath.
+  std::vector<std::string> folders =
+      machine_registry_paths(L"SOFTWARE\\ImageMagick\\Current", L"BinPath");
   for (const char* variable : {"ProgramFiles", "ProgramW6432", "ProgramFiles(x86)"}) {
     std::vector<std::string> found = installer_folders(variable);
     folders.insert(folders.end(), found.begin(), found.end());

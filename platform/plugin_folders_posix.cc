@@ -1,7 +1,5 @@
-#include <limits.h>
-#include <stdlib.h>
-
 #include "platform/environment.h"
+#include "platform/file_moves.h"
 #include "platform/paths.h"
 #include "platform/plugin_folders.h"
 
@@ -30,7 +28,5 @@ char folder_list_separator() {
 }
 
 std::string folder_identity(const std::string& folder) {
-  char resolved[PATH_MAX];
-  if (realpath(folder.c_str(), resolved) == nullptr) return std::string();
-  return resolved;
+  return final_path(folder);
 }

@@ -6,33 +6,21 @@
 #include "assembly/commands.h"
 #include "platform/folder_listing.h"
 #include "platform/native_path.h"
-#include "platform/wildcard.h"
 #include "wizard/prompts.h"
 
 namespace {
-
-// Sorted as the presets are: letter case aside, then byte by byte, so that
-// the order does not depend on the file system's.
-bool file_before(const std::string& a, const std::string& b) {
-  if (same_name_any_case(a, b)) return a < b;
-  return name_before_any_case(a, b);
-}
 
 std::vector<std::string> palette_candidates() {
   std::vector<std::string> names = list_matching_files(native_path(".\\Presets").c_str(), "*");
   names.erase(std::remove_if(names.begin(), names.end(),
                              [](const std::string& name) { return !is_palette_candidate(name); }),
               names.end());
-  std::sort(names.begin(), names.end(), file_before);
+  std::sort(names.begin(), names.end(), menu_name_before);
   return names;
 }
 
 PaletteRead read_listed_palette(const std::string& file_name) {
   return read_palette_file(native_path((".\\Presets\\" + file_name).c_str()));
-}
-
-std::string unusable_line(const std::string& file_name, const std::string& reason) {
-  return printable(file_name.c_str()) + " cannot be used: " + reason + ".";
 }
 
 void add_palette(PresetCatalog& catalog, const std::string& file_name, const Palette& palette) {
@@ -45,12 +33,16 @@ void add_palette(PresetCatalog& catalog, const std::string& file_name, const Pal
 
 }  // namespace
 
+std::string unusable_palette_line(const std::string& file_name, const std::string& reason) {
+  return printable(file_name.c_str()) + " cannot be used: " + reason + ".";
+}
+
 std::vector<std::string> list_palettes(PresetCatalog& catalog) {
   std::vector<std::string> unusable;
   for (const std::string& file_name : palette_candidates()) {
     PaletteRead read = read_listed_palette(file_name);
     if (!read.usable) {
-      unusable.push_back(unusable_line(file_name, read.reason));
+      unusable.push_back(unusable_palette_line(file_name, read.reason));
     } else if (catalog.entry_count == kCatalogSize) {
       ++catalog.presets_left_out;
     } else {
@@ -83,7 +75,7 @@ bool load_palette(const PresetCatalog& catalog, int32_t n, SkinSettings& setting
     take_palette(read.palette, settings);
     return true;
   }
-  std::printf("%s\n", unusable_line(file_name, read.reason).c_str());
+  std::printf("%s\n", unusable_palette_line(file_name, read.reason).c_str());
   settings.design_choice = kCustomMulti;
   apply_design_defaults(settings);
   return false;

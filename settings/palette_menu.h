@@ -22,6 +22,9 @@
 // that cannot be used: "<file> cannot be used: <reason>."
 std::vector<std::string> list_palettes(PresetCatalog& catalog);
 
+// "<file> cannot be used: <reason>.", the file's name printable.
+std::string unusable_palette_line(const std::string& file_name, const std::string& reason);
+
 // Prints the lines of list_palettes, followed by an empty line; nothing
 // when there are none.
 void print_unusable_palettes(const std::vector<std::string>& lines);

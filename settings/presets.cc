@@ -18,6 +18,7 @@
 #include "platform/native_path.h"
 #include "platform/paths.h"
 #include "platform/regular_file.h"
+#include "platform/wildcard.h"
 #include "wizard/prompts.h"
 
 namespace {
@@ -56,16 +57,6 @@ void preset_path(char* path, const char* stem) {
 void fall_back(SkinSettings& settings) {
   settings.design_choice = kCustomMulti;
   apply_design_defaults(settings);
-}
-
-// Sorted by name as people read names: letter case aside, then byte by byte.
-bool comes_before(const std::string& a, const std::string& b) {
-  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
-    int x = std::tolower(static_cast<unsigned char>(a[i]));
-    int y = std::tolower(static_cast<unsigned char>(b[i]));
-    if (x != y) return x < y;
-  }
-  return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
 // A preset's bytes are taken only when they are a whole record of this
@@ -145,6 +136,11 @@ const char* entry_stem(const PresetCatalog& catalog, int32_t n) {
 
 }  // namespace
 
+bool menu_name_before(const std::string& a, const std::string& b) {
+  if (same_name_any_case(a, b)) return a < b;
+  return name_before_any_case(a, b);
+}
+
 void list_presets(PresetCatalog& catalog) {
   std::memset(&catalog, 0, sizeof catalog);
   for (int i = 0; i < kFixedDesigns; ++i) set_entry(catalog.entries[i], kDesignLabels[i], "");
@@ -152,7 +148,7 @@ void list_presets(PresetCatalog& catalog) {
   std::string pattern = std::string("*") + kPresetSuffix;
   std::vector<std::string> names =
       list_matching_files(native_path(".\\Presets").c_str(), pattern.c_str());
-  std::sort(names.begin(), names.end(), comes_before);
+  std::sort(names.begin(), names.end(), menu_name_before);
   for (const std::string& name : names) {
     if (catalog.entry_count == kCatalogSize) {
       ++catalog.presets_left_out;

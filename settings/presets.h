@@ -38,6 +38,11 @@ struct PresetCatalog {
 // characters as "?"; file_stem keeps the name as it is.
 void list_presets(PresetCatalog& catalog);
 
+// The menu's order of file names, presets and palettes alike: as people
+// read names, letter case aside, then byte by byte, so that it does not
+// depend on the file system's order.
+bool menu_name_before(const std::string& a, const std::string& b);
+
 // When the Presets folder held more presets than the menu lists, one line
 // saying how many were left out; nothing otherwise.
 void print_presets_left_out(const PresetCatalog& catalog);

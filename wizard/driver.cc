@@ -11,7 +11,6 @@
 #include "assembly/recolor.h"
 #include "color/modulation.h"
 #include "color/preview.h"
-#include "platform/answer_input.h"
 #include "platform/paths.h"
 #include "platform/wildcard.h"
 #include "scripts/measure.h"
@@ -196,7 +195,7 @@ bool load_build_file(const std::string& path, const std::string& shown, SkinSett
     read.reason = "it is no preset of this version";
   }
   if (!read.usable) {
-    std::printf("%s cannot be used: %s.\n", printable(shown.c_str()).c_str(), read.reason.c_str());
+    std::printf("%s\n", unusable_palette_line(shown, read.reason).c_str());
     return false;
   }
   take_palette(read.palette, settings);
@@ -224,7 +223,6 @@ bool name_unasked_skin(const BuildOrder& order, SkinSettings& settings) {
 }  // namespace
 
 int run_without_questions(const BuildOrder& order, const std::string& moved_line) {
-  close_answer_input();
   if (!moved_line.empty()) std::printf("%s\n\n", moved_line.c_str());
   SkinSettings settings;
   init_settings(settings);

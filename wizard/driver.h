@@ -27,7 +27,9 @@
 // back first).
 int run_wizard(const std::string& moved_line);
 
-// A build without questions (skinbuilder --build FILE): the preset or
+// A build without questions (skinbuilder --build FILE), for an answer
+// input already closed (platform/answer_input.h), so that not even the
+// start-up check before it waits: the preset or
 // palette file, wherever it is, with every other answer as ENTER would
 // give it, no preview and no wait for ENTER; the same build, check and
 // report as the dialogue's. --name names the skin (a name that cannot be
